@@ -1,0 +1,269 @@
+#include "main_window/form1.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFrame>
+#include <QMenuBar>
+
+#include "artwork/artwork.h"
+#include "platform/environment.h"
+#include "platform/file_list.h"
+#include "platform/picture_buffer.h"
+#include "platform/tab_control.h"
+
+namespace {
+
+constexpr Colour kNavy = 0x00800000;
+constexpr Colour kPanelGrey = 0x00C0C0C0;
+
+QColor ToQColor(Colour c) { return QColor::fromRgb(PictureBuffer::ToQRgb(c)); }
+
+void Fill(QWidget* w, Colour c)
+{
+    w->setAutoFillBackground(true);
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Window, ToQColor(c));
+    w->setPalette(pal);
+}
+
+struct ToolDef {
+    int left;
+    const char* tooltip;
+    const char* item;
+};
+
+// The toolbar: left edge within Frame1, tooltip, and the menu item it runs.
+// The gaps group the buttons: the seven tabs, the two bin copies, import and
+// export, load and save, help.
+constexpr std::array<ToolDef, Form1::kToolCount> kTools{{
+    {21, "Pixel Edit", "pixeledit"},
+    {49, "Color Key", "colorkey"},
+    {77, "RGB Edit", "rgbedit"},
+    {105, "Alpha Ghosting", "ghost"},
+    {133, "Reduce to 1/4 Tiles", "smalltiles"},
+    {161, "Rotate / Filter", "filter"},
+    {189, "Animation Viewer", "animview"},
+    {245, "Set Right bin to Left", "setrighttoleft"},
+    {273, "Set Left bin to Right", "lefttoright"},
+    {308, "Import BMP", "imprtlayer"},
+    {336, "Export BMP", "exbit"},
+    {371, "Load", "loadtexset"},
+    {399, "Save", "savetexset"},
+    {441, "Help", "readme"},
+}};
+
+constexpr int kToolTop = 105;
+
+} // namespace
+
+Form1::Form1(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), dialogs_(dialogs)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Glimmerdeck - Version 1.8"));
+    setWindowIcon(QIcon(QPixmap::fromImage(artwork::AppIcon())));
+    endProgram = [] { QCoreApplication::exit(0); };
+
+    client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    Fill(client, kNavy);
+    setCentralWidget(client);
+
+    // The panel from the left bin's right edge to the window's right edge.
+    Frame1 = new QFrame(client);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setFrameShape(QFrame::NoFrame);
+    Frame1->setGeometry(256, 0, 771, 708);
+    Fill(Frame1, kPanelGrey);
+
+    Shape16 = new QFrame(Frame1);
+    Shape16->setObjectName(QStringLiteral("Shape16"));
+    Shape16->setFrameShape(QFrame::NoFrame);
+    Shape16->setGeometry(203, 0, 85, 15);
+    Fill(Shape16, kNavy);
+
+    buildToolbar();
+
+    SSTab1 = new TabControl(Frame1, QStringLiteral("SSTab1"),
+                            {QStringLiteral("Pixel Editing"), QStringLiteral("Color Keying"),
+                             QStringLiteral("RGB/Bright"), QStringLiteral("Ghosting"), QStringLiteral("1/4 Tiles"),
+                             QStringLiteral("Filter / Rotate"), QStringLiteral("Animation viewer")},
+                            ToQColor(kPanelGrey));
+    SSTab1->setGeometry(7, 133, 477, 568);
+
+    // The filter list of the Filter / Rotate tab.
+    File1 = new FileListBox(SSTab1->page(5), QStringLiteral("File1"), QStringLiteral("*.fil"));
+    File1->setGeometry(154, 231, 295, 123);
+
+    buildMenus();
+    resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+}
+
+Form1::~Form1() = default;
+
+void Form1::buildToolbar()
+{
+    Image13 = new PictureBuffer(Frame1, QStringLiteral("Image13"), 1, kToolTop, 13, 26, kPanelGrey);
+    Image13->setPicture(artwork::ToolbarBarEnd(true));
+    Image9 = new PictureBuffer(Frame1, QStringLiteral("Image9"), 14, kToolTop, 465, 26, kPanelGrey);
+    Image9->setPicture(artwork::ToolbarBarStrip().scaled(465, 26));
+    Image14 = new PictureBuffer(Frame1, QStringLiteral("Image14"), 476, kToolTop, 13, 26, kPanelGrey);
+    Image14->setPicture(artwork::ToolbarBarEnd(false));
+
+    for (int i = 0; i < kToolCount; ++i) {
+        const ToolDef& t = kTools[static_cast<size_t>(i)];
+        auto* b = new PictureBuffer(Frame1, QStringLiteral("ToolPick(%1)").arg(i), t.left, kToolTop, 26, 26,
+                                    kPanelGrey);
+        b->setPicture(artwork::ToolbarIcon(i));
+        b->setToolTip(QString::fromLatin1(t.tooltip));
+        b->setCursor(Qt::PointingHandCursor);
+        b->onClick = [this, i] { ToolPick_Click(i); };
+        b->onMouseMove = [this, i](int Button, int Shift, float X, float Y) { ToolPick_MouseMove(i, Button, Shift, X, Y); };
+        ToolPick[static_cast<size_t>(i)] = b;
+    }
+
+    Image10 = new PictureBuffer(Frame1, QStringLiteral("Image10"), 21, 98, 22, 9, kPanelGrey);
+    Image10->setPicture(artwork::ToolbarMarker());
+}
+
+QAction* Form1::addItem(QMenu* menu, const char* name, const char* caption, void (Form1::*handler)())
+{
+    QAction* a = menu->addAction(QString::fromLatin1(caption));
+    a->setObjectName(QString::fromLatin1(name));
+    connect(a, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+    return a;
+}
+
+void Form1::buildMenus()
+{
+    QMenuBar* bar = menuBar();
+
+    QMenu* file = bar->addMenu(QStringLiteral("File"));
+    file->setObjectName(QStringLiteral("File"));
+    addItem(file, "savetexset", "Save Texture Set", &Form1::savetexset_Click);
+    addItem(file, "loadtexset", "Load Texture Set", &Form1::loadtexset_Click);
+    addItem(file, "quit", "Quit", &Form1::quit_Click);
+
+    QMenu* bin = bar->addMenu(QStringLiteral("Bin"));
+    bin->setObjectName(QStringLiteral("bin"));
+    addItem(bin, "lefttoright", "Set Left bin to Right", &Form1::lefttoright_Click);
+    addItem(bin, "setrighttoleft", "Set Right bin to Left", &Form1::setrighttoleft_Click);
+    QMenu* flip = bin->addMenu(QStringLiteral("Flip"));
+    flip->setObjectName(QStringLiteral("flip"));
+    flip->menuAction()->setObjectName(QStringLiteral("flip"));
+    addItem(flip, "leftbin", "Left Bin", &Form1::leftbin_Click);
+    addItem(flip, "rightbin", "Right Bin", &Form1::rightbin_Click);
+
+    QMenu* adjust = bar->addMenu(QStringLiteral("Texture"));
+    adjust->setObjectName(QStringLiteral("adjust"));
+    addItem(adjust, "pixeledit", "Pixel Edit", &Form1::pixeledit_Click);
+    addItem(adjust, "colorkey", "Color Key", &Form1::colorkey_Click);
+    addItem(adjust, "rgbedit", "Adjust RGB values", &Form1::rgbedit_Click);
+    addItem(adjust, "ghost", "Alpha ghosting", &Form1::ghost_Click);
+    addItem(adjust, "smalltiles", "1/4 Size tiles", &Form1::smalltiles_Click);
+    addItem(adjust, "filter", "Filter / Rotate", &Form1::filter_Click);
+    addItem(adjust, "animview", "Animation viewer", &Form1::animview_Click);
+    addItem(adjust, "imprtlayer", "Import a tile to a layer", &Form1::imprtlayer_Click);
+    addItem(adjust, "exbit", "Export a tile to a bitmap", &Form1::exbit_Click);
+
+    QMenu* help = bar->addMenu(QStringLiteral("Help"));
+    help->setObjectName(QStringLiteral("help"));
+    addItem(help, "about", "About", &Form1::about_Click);
+    addItem(help, "splash", "Splash", &Form1::splash_Click);
+    addItem(help, "readme", "Read Me", &Form1::readme_Click);
+    QMenu* plugins = help->addMenu(QStringLiteral("Filters"));
+    plugins->setObjectName(QStringLiteral("plugins"));
+    plugins->menuAction()->setObjectName(QStringLiteral("plugins"));
+    addItem(plugins, "createplugin", "How do I create a filter?", &Form1::createplugin_Click);
+    addItem(plugins, "wheremorefilters", "Where can I find more filters?", &Form1::wheremorefilters_Click);
+    addItem(help, "chsselect", "Choose Selector", &Form1::chsselect_Click);
+}
+
+QAction* Form1::menuItem(const QString& name) const
+{
+    for (QAction* a : findChildren<QAction*>())
+        if (a->objectName() == name)
+            return a;
+    return nullptr;
+}
+
+QString Form1::ToolPickItem(int Index)
+{
+    if (Index < 0 || Index >= kToolCount)
+        return {};
+    return QString::fromLatin1(kTools[static_cast<size_t>(Index)].item);
+}
+
+void Form1::Form_Load()
+{
+    SelectMode = false;
+    show();
+    DrawEnabled = true;
+    if (!File1->setPath(QDir(ProgramFolder::Path()).filePath(QStringLiteral("Filters")))) {
+        dialogs_.MsgBox(QStringLiteral("Cannot locate 'Filters' folder... filter function will not operate."),
+                        MsgButtons::OK);
+        return;
+    }
+    if (openTipOfDay)
+        openTipOfDay();
+}
+
+void Form1::Form_Unload()
+{
+    if (unloading_)
+        return;
+    unloading_ = true;
+    if (endProgram)
+        endProgram();
+}
+
+void Form1::closeEvent(QCloseEvent* e)
+{
+    Form_Unload();
+    e->accept();
+}
+
+void Form1::quit_Click()
+{
+    if (dialogs_.MsgBox(QStringLiteral("Are you sure you want to quit?"), MsgButtons::YesNo,
+                        QStringLiteral("Glimmerdeck")) == MsgAnswer::Yes)
+        close();
+}
+
+void Form1::selectTab(int i) { SSTab1->setTab(i); }
+
+void Form1::pixeledit_Click() { selectTab(0); }
+void Form1::colorkey_Click() { selectTab(1); }
+void Form1::rgbedit_Click() { selectTab(2); }
+void Form1::ghost_Click() { selectTab(3); }
+void Form1::smalltiles_Click() { selectTab(4); }
+void Form1::filter_Click() { selectTab(5); }
+void Form1::animview_Click() { selectTab(6); }
+
+// Commands whose windows and tools are not built yet.
+void Form1::savetexset_Click() {}
+void Form1::loadtexset_Click() {}
+void Form1::lefttoright_Click() {}
+void Form1::setrighttoleft_Click() {}
+void Form1::leftbin_Click() {}
+void Form1::rightbin_Click() {}
+void Form1::imprtlayer_Click() {}
+void Form1::exbit_Click() {}
+void Form1::about_Click() {}
+void Form1::splash_Click() {}
+void Form1::readme_Click() {}
+void Form1::createplugin_Click() {}
+void Form1::wheremorefilters_Click() {}
+void Form1::chsselect_Click() {}
+
+void Form1::ToolPick_Click(int Index)
+{
+    if (QAction* a = menuItem(ToolPickItem(Index)))
+        a->trigger();
+}
+
+void Form1::ToolPick_MouseMove(int Index, int, int, float, float)
+{
+    Image10->setLeft(ToolPick[static_cast<size_t>(Index)]->Left());
+}

@@ -1,0 +1,215 @@
+#include "platform/picture_buffer.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include <QMouseEvent>
+#include <QPainter>
+
+PictureBuffer::PictureBuffer(QWidget* parent, const QString& name, int left, int top, int width,
+                             int height, Colour backColor)
+    : QWidget(parent), backColor_(backColor)
+{
+    setObjectName(name);
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    image_ = QImage(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32);
+    image_.fill(ToQRgb(backColor_));
+    setGeometry(left, top, image_.width(), image_.height());
+}
+
+QImage PictureBuffer::composeImage(const QImage& picture, int width, int height) const
+{
+    if (picture.width() == width && picture.height() == height
+        && picture.format() == QImage::Format_RGB32)
+        return picture; // shared until either side is drawn on
+    QImage img(width, height, QImage::Format_RGB32);
+    img.fill(ToQRgb(backColor_));
+    if (!picture.isNull()) {
+        QPainter p(&img);
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        p.drawImage(0, 0, picture);
+    }
+    return img;
+}
+
+void PictureBuffer::setPicture(const QImage& img)
+{
+    picture_ = img.isNull() || img.format() == QImage::Format_RGB32
+                   ? img
+                   : img.convertToFormat(QImage::Format_RGB32);
+    int w = Width(), h = Height();
+    if (autoSize_ && !picture_.isNull()) {
+        w = picture_.width();
+        h = picture_.height();
+    }
+    image_ = composeImage(picture_, w, h);
+    if (size() != image_.size())
+        resize(image_.size());
+    ++revision_;
+    update();
+    if (onChange)
+        onChange();
+}
+
+void PictureBuffer::restoreRectFrom(const QImage& src, const QRect& r)
+{
+    picture_ = src;
+    const QRect area = r.intersected(image_.rect());
+    if (!area.isEmpty()) {
+        const QRgb back = ToQRgb(backColor_);
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            auto* dst = reinterpret_cast<QRgb*>(image_.scanLine(y));
+            const QRgb* s = y < src.height() ? reinterpret_cast<const QRgb*>(src.constScanLine(y)) : nullptr;
+            for (int x = area.left(); x <= area.right(); ++x)
+                dst[x] = (s && x < src.width()) ? s[x] : back;
+        }
+        update(area);
+    }
+    ++revision_;
+    if (onChange)
+        onChange();
+}
+
+void PictureBuffer::resizeImage(int width, int height)
+{
+    width = std::max(width, 0);
+    height = std::max(height, 0);
+    if (width != image_.width() || height != image_.height()) {
+        QImage img(width, height, QImage::Format_RGB32);
+        img.fill(ToQRgb(backColor_));
+        const int cw = std::min(width, image_.width());
+        const int ch = std::min(height, image_.height());
+        for (int y = 0; y < ch; ++y)
+            std::copy_n(reinterpret_cast<const QRgb*>(image_.constScanLine(y)), cw,
+                        reinterpret_cast<QRgb*>(img.scanLine(y)));
+        image_ = std::move(img);
+        ++revision_;
+    }
+    resize(width, height);
+}
+
+void PictureBuffer::PaintPicture(const QImage& src, int px, int py, int w, int h, int srcX, int srcY,
+                                 uint32_t rop)
+{
+    if (src.isNull() || w <= 0 || h <= 0)
+        return;
+    const QImage s = src.format() == QImage::Format_RGB32 ? src : src.convertToFormat(QImage::Format_RGB32);
+    // Clip the source rectangle to the source image and the target to ours.
+    int x0 = 0, y0 = 0, x1 = w, y1 = h; // offsets within the blit
+    x0 = std::max({x0, -srcX, -px});
+    y0 = std::max({y0, -srcY, -py});
+    x1 = std::min({x1, s.width() - srcX, image_.width() - px});
+    y1 = std::min({y1, s.height() - srcY, image_.height() - py});
+    if (x0 >= x1 || y0 >= y1)
+        return;
+    for (int j = y0; j < y1; ++j) {
+        const QRgb* in = reinterpret_cast<const QRgb*>(s.constScanLine(srcY + j)) + srcX;
+        QRgb* out = reinterpret_cast<QRgb*>(image_.scanLine(py + j)) + px;
+        switch (rop) {
+        case vbSrcAnd:
+            for (int i = x0; i < x1; ++i)
+                out[i] &= in[i];
+            break;
+        case vbSrcPaint:
+            for (int i = x0; i < x1; ++i)
+                out[i] |= in[i];
+            break;
+        default:
+            std::copy(in + x0, in + x1, out + x0);
+            break;
+        }
+    }
+    ++revision_;
+    update(QRect(px + x0, py + y0, x1 - x0, y1 - y0));
+}
+
+void PictureBuffer::Cls()
+{
+    image_.fill(ToQRgb(backColor_));
+    ++revision_;
+    update();
+}
+
+void PictureBuffer::Line(int x1, int y1, int x2, int y2, Colour c)
+{
+    // Bresenham from the start point up to, but not including, the end point.
+    const int dx = std::abs(x2 - x1), sx = x1 < x2 ? 1 : -1;
+    const int dy = -std::abs(y2 - y1), sy = y1 < y2 ? 1 : -1;
+    int err = dx + dy;
+    int x = x1, y = y1;
+    const QRgb pen = ToQRgb(c);
+    while (!(x == x2 && y == y2)) {
+        if (x >= 0 && y >= 0 && x < image_.width() && y < image_.height()) {
+            QRgb& p = reinterpret_cast<QRgb*>(image_.scanLine(y))[x];
+            p = drawMode_ == vbInvert ? (p ^ 0x00FFFFFFu) : pen;
+        }
+        const int e2 = 2 * err;
+        if (e2 >= dy) {
+            err += dy;
+            x += sx;
+        }
+        if (e2 <= dx) {
+            err += dx;
+            y += sy;
+        }
+    }
+    ++revision_;
+    update();
+}
+
+void PictureBuffer::paintEvent(QPaintEvent* e)
+{
+    QPainter p(this);
+    const QRect r = e->rect();
+    p.drawImage(r.topLeft(), image_, r);
+}
+
+int PictureBuffer::ButtonOf(Qt::MouseButton b)
+{
+    switch (b) {
+    case Qt::LeftButton: return 1;
+    case Qt::RightButton: return 2;
+    case Qt::MiddleButton: return 4;
+    default: return 0;
+    }
+}
+
+int PictureBuffer::ButtonsOf(Qt::MouseButtons b)
+{
+    return (b & Qt::LeftButton ? 1 : 0) + (b & Qt::RightButton ? 2 : 0) + (b & Qt::MiddleButton ? 4 : 0);
+}
+
+int PictureBuffer::ShiftOf(Qt::KeyboardModifiers m)
+{
+    return (m & Qt::ShiftModifier ? 1 : 0) + (m & Qt::ControlModifier ? 2 : 0) + (m & Qt::AltModifier ? 4 : 0);
+}
+
+void PictureBuffer::mousePressEvent(QMouseEvent* e)
+{
+    pressedInside_ = true;
+    if (onMouseDown)
+        onMouseDown(ButtonOf(e->button()), ShiftOf(e->modifiers()), static_cast<float>(e->position().x()),
+                    static_cast<float>(e->position().y()));
+}
+
+void PictureBuffer::mouseMoveEvent(QMouseEvent* e)
+{
+    if (onMouseMove)
+        onMouseMove(ButtonsOf(e->buttons()), ShiftOf(e->modifiers()), static_cast<float>(e->position().x()),
+                    static_cast<float>(e->position().y()));
+}
+
+void PictureBuffer::mouseReleaseEvent(QMouseEvent* e)
+{
+    if (onMouseUp)
+        onMouseUp(ButtonOf(e->button()), ShiftOf(e->modifiers()), static_cast<float>(e->position().x()),
+                  static_cast<float>(e->position().y()));
+    if (pressedInside_ && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) {
+        pressedInside_ = false;
+        if (onClick)
+            onClick();
+    }
+    if (e->buttons() == Qt::NoButton)
+        pressedInside_ = false;
+}

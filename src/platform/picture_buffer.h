@@ -1,0 +1,141 @@
+#pragma once
+// A picture buffer: a rectangular image in pixel units that keeps what is
+// drawn on it. It holds its Picture (the image last assigned as a whole) and
+// its Image (that picture together with everything drawn since).
+//
+// Only a whole-image assignment (setPicture) raises the change notification,
+// synchronously, before it returns. Pixel writes, blits, Cls and Line raise
+// nothing. Colours outside this class are 0x00BBGGRR; the conversion to the
+// QImage format happens only here.
+#include <cstdint>
+#include <functional>
+
+#include <QImage>
+#include <QWidget>
+
+#include "texture_set/colour.h"
+
+class PictureBuffer : public QWidget {
+public:
+    // Raster operations of PaintPicture.
+    static constexpr uint32_t vbSrcCopy = 0x00CC0020;
+    static constexpr uint32_t vbSrcAnd = 0x008800C6;
+    static constexpr uint32_t vbSrcPaint = 0x00EE0086;
+    // Draw modes of Line.
+    static constexpr int vbInvert = 6;
+    static constexpr int vbCopyPen = 13;
+
+    PictureBuffer(QWidget* parent, const QString& name, int left, int top, int width, int height,
+                  Colour backColor = 0x00800000);
+
+    // Position and size in pixels (moving keeps the image; resizing keeps the
+    // overlapping part and fills new area with the background colour).
+    int Left() const { return x(); }
+    int Top() const { return y(); }
+    int Width() const { return image_.width(); }
+    int Height() const { return image_.height(); }
+    void setLeft(int left) { move(left, y()); }
+    void setTop(int top) { move(x(), top); }
+    void setWidth(int width) { resizeImage(width, Height()); }
+    void setHeight(int height) { resizeImage(Width(), height); }
+    bool Visible() const { return !isHidden(); }
+    void setVisibleFlag(bool visible) { setVisible(visible); }
+
+    Colour BackColor() const { return backColor_; }
+    void setBackColor(Colour c) { backColor_ = c; }
+    // With AutoSize the buffer takes the size of every picture assigned to it.
+    bool AutoSize() const { return autoSize_; }
+    void setAutoSize(bool on) { autoSize_ = on; }
+    int DrawMode() const { return drawMode_; }
+    void setDrawMode(int mode) { drawMode_ = mode; }
+
+    const QImage& Picture() const { return picture_; }
+    const QImage& Image() const { return image_; }
+    // Whole-image assignment: the picture becomes a copy of img, what was
+    // drawn is dropped, and onChange runs before this returns.
+    void setPicture(const QImage& img);
+    // Drops the picture (an empty picture), leaving the background colour.
+    void clearPicture() { setPicture(QImage()); }
+
+    // The colour at (x, y) of the image, or -1 outside it.
+    Colour GetPixel(int px, int py) const
+    {
+        if (px < 0 || py < 0 || px >= image_.width() || py >= image_.height())
+            return -1;
+        return FromQRgb(reinterpret_cast<const QRgb*>(image_.constScanLine(py))[px]);
+    }
+    // Writes one pixel; outside the image nothing happens. Raises nothing.
+    void SetPixel(int px, int py, Colour c)
+    {
+        if (px < 0 || py < 0 || px >= image_.width() || py >= image_.height())
+            return;
+        reinterpret_cast<QRgb*>(image_.scanLine(py))[px] = ToQRgb(c);
+        ++revision_;
+    }
+    // Blits the w x h rectangle at (srcX, srcY) of src into the image at
+    // (x, y) with a raster operation (copy, AND or OR), clipped to both.
+    void PaintPicture(const QImage& src, int px, int py, int w, int h, int srcX = 0, int srcY = 0,
+                      uint32_t rop = vbSrcCopy);
+    // Clears the drawn image to the background colour (the picture is kept).
+    void Cls();
+    // A line from (x1, y1) to (x2, y2), the end point excluded, in the
+    // current draw mode: vbInvert inverts the pixels, vbCopyPen paints c.
+    void Line(int x1, int y1, int x2, int y2, Colour c);
+    // Repaints the buffer on screen from its image.
+    void Refresh() { repaint(); }
+
+    // Direct access for bulk pixel work (Format_RGB32). Writing through it is
+    // drawing: it raises nothing. Call markDrawn() afterwards.
+    QImage& imageForDrawing() { return image_; }
+    void markDrawn() { ++revision_; update(); }
+    // Counts every change of the image, so callers can tell whether it was
+    // touched since they last looked.
+    uint64_t revision() const { return revision_; }
+
+    // Copies the rectangle r of the image that `Picture = src` would give into
+    // this image, and takes src as the picture, raising onChange. The caller
+    // guarantees that the rest of this image already equals it.
+    void restoreRectFrom(const QImage& src, const QRect& r);
+
+    static constexpr QRgb ToQRgb(Colour c)
+    {
+        const uint32_t u = static_cast<uint32_t>(c);
+        return 0xFF000000u | ((u & 0xFFu) << 16) | (u & 0xFF00u) | ((u >> 16) & 0xFFu);
+    }
+    static constexpr Colour FromQRgb(QRgb p)
+    {
+        return static_cast<Colour>(((p >> 16) & 0xFFu) | (p & 0xFF00u) | ((p & 0xFFu) << 16));
+    }
+
+    // Handlers with the old arguments: Button (1 left, 2 right, 4 middle; a
+    // move reports the sum held), Shift (1 Shift, 2 Ctrl, 4 Alt), X and Y in
+    // the buffer's own pixels. A press keeps the mouse: while a button is held
+    // moves keep coming here with positions outside the buffer.
+    std::function<void()> onChange;
+    std::function<void(int, int, float, float)> onMouseDown;
+    std::function<void(int, int, float, float)> onMouseMove;
+    std::function<void(int, int, float, float)> onMouseUp;
+    std::function<void()> onClick;
+
+    static int ButtonOf(Qt::MouseButton b);
+    static int ButtonsOf(Qt::MouseButtons b);
+    static int ShiftOf(Qt::KeyboardModifiers m);
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+
+private:
+    void resizeImage(int width, int height);
+    QImage composeImage(const QImage& picture, int width, int height) const;
+
+    QImage picture_;
+    QImage image_;
+    Colour backColor_;
+    bool autoSize_ = false;
+    int drawMode_ = vbCopyPen;
+    uint64_t revision_ = 0;
+    bool pressedInside_ = false;
+};

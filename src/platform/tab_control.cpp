@@ -1,0 +1,58 @@
+#include "platform/tab_control.h"
+
+#include <QTabBar>
+
+TabControl::TabControl(QWidget* parent, const QString& name, const QStringList& captions, QColor background)
+    : QWidget(parent)
+{
+    setObjectName(name);
+    for (int i = 0; i < captions.size(); ++i) {
+        auto* page = new QWidget(this);
+        page->setObjectName(QStringLiteral("%1_page%2").arg(name).arg(i));
+        page->setAutoFillBackground(true);
+        QPalette pal = page->palette();
+        pal.setColor(QPalette::Window, background);
+        page->setPalette(pal);
+        page->hide();
+        pages_.push_back(page);
+    }
+    bar_ = new QTabBar(this);
+    bar_->setDrawBase(true);
+    bar_->setExpanding(true);
+    bar_->setUsesScrollButtons(false);
+    bar_->setElideMode(Qt::ElideNone);
+    // Seven captions share one row of a narrow control: a compact font and
+    // tight padding keep every caption whole.
+    QFont f = bar_->font();
+    f.setPixelSize(10);
+    bar_->setFont(f);
+    bar_->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 2px 1px; margin: 0px; }"));
+    for (const QString& c : captions)
+        bar_->addTab(c);
+    connect(bar_, &QTabBar::currentChanged, this, [this](int i) { showPage(i); });
+    showPage(0);
+}
+
+int TabControl::Tab() const { return bar_->currentIndex(); }
+
+void TabControl::setTab(int i)
+{
+    if (i >= 0 && i < Tabs())
+        bar_->setCurrentIndex(i);
+}
+
+QString TabControl::TabCaption(int i) const { return bar_->tabText(i); }
+
+void TabControl::showPage(int i)
+{
+    for (int k = 0; k < Tabs(); ++k)
+        pages_[static_cast<size_t>(k)]->setVisible(k == i);
+}
+
+void TabControl::resizeEvent(QResizeEvent*)
+{
+    bar_->setGeometry(0, 0, width(), kCaptionHeight);
+    for (QWidget* p : pages_)
+        p->setGeometry(0, 0, width(), height());
+    bar_->raise();
+}

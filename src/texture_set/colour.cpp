@@ -1,0 +1,8 @@
+#include "texture_set/colour.h"
+
+#include "platform/conversions.h"
+
+Colour RGB(double red, double green, double blue)
+{
+    return RGB(conv::CLng(red), conv::CLng(green), conv::CLng(blue));
+}

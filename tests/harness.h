@@ -1,0 +1,61 @@
+#pragma once
+// Shared test fixtures: a main window with scripted dialogs in a temporary
+// program folder, and small picture helpers.
+#include <memory>
+
+#include <QDir>
+#include <QImage>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "main_window/form1.h"
+#include "platform/dialogs.h"
+#include "platform/environment.h"
+#include "platform/picture_buffer.h"
+
+// A program folder of its own, with a Filters folder unless asked not to.
+struct TempProgramFolder {
+    QTemporaryDir dir;
+    explicit TempProgramFolder(bool withFilters = true)
+    {
+        if (withFilters)
+            QDir(dir.path()).mkpath(QStringLiteral("Filters"));
+        ProgramFolder::Override(dir.path());
+    }
+    ~TempProgramFolder() { ProgramFolder::Override(QString()); }
+    QString file(const QString& name) const { return QDir(dir.path()).filePath(name); }
+};
+
+// A main window that ends nothing and asks nothing for real.
+struct FormFixture : ::testing::Test {
+    TempProgramFolder folder;
+    ScriptedDialogs dialogs;
+    std::unique_ptr<Form1> form;
+    int ended = 0;
+    int tipsOpened = 0;
+
+    void SetUp() override
+    {
+        form = std::make_unique<Form1>(dialogs);
+        form->endProgram = [this] { ++ended; };
+        form->openTipOfDay = [this] { ++tipsOpened; };
+    }
+};
+
+// A picture of one colour (0x00BBGGRR).
+inline QImage SolidImage(int w, int h, Colour c)
+{
+    QImage img(w, h, QImage::Format_RGB32);
+    img.fill(PictureBuffer::ToQRgb(c));
+    return img;
+}
+
+// A picture whose every pixel differs from its neighbours: colour from (x, y).
+inline QImage PatternImage(int w, int h, int seed = 0)
+{
+    QImage img(w, h, QImage::Format_RGB32);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            img.setPixel(x, y, PictureBuffer::ToQRgb(RGB((x * 7 + seed) & 255, (y * 5 + seed) & 255, (x + y + seed) & 255)));
+    return img;
+}

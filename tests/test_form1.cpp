@@ -1,0 +1,160 @@
+#include <QAction>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QMenu>
+#include <QMenuBar>
+#include <gtest/gtest.h>
+
+#include "harness.h"
+#include "platform/file_list.h"
+#include "platform/tab_control.h"
+
+using MainWindow = FormFixture;
+
+TEST_F(MainWindow, StartsWithItsCaptionClientAreaPanelAndTabs)
+{
+    form->Form_Load();
+    EXPECT_EQ(form->windowTitle(), "Glimmerdeck - Version 1.8");
+    EXPECT_EQ(form->client->size(), QSize(1016, 703));
+    EXPECT_EQ(form->Frame1->geometry(), QRect(256, 0, 771, 708));
+    EXPECT_EQ(form->client->palette().color(QPalette::Window), QColor(0, 0, 128));
+    EXPECT_EQ(form->Frame1->palette().color(QPalette::Window), QColor(192, 192, 192));
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_TRUE(form->DrawEnabled);
+    EXPECT_FALSE(form->SelectMode);
+
+    const QStringList captions{"Pixel Editing", "Color Keying", "RGB/Bright", "Ghosting",
+                               "1/4 Tiles", "Filter / Rotate", "Animation viewer"};
+    ASSERT_EQ(form->SSTab1->Tabs(), 7);
+    for (int i = 0; i < 7; ++i)
+        EXPECT_EQ(form->SSTab1->TabCaption(i), captions[i]);
+    EXPECT_EQ(form->SSTab1->Tab(), 0);
+    EXPECT_EQ(form->Image10->Left(), 21);
+    EXPECT_EQ(dialogs.shown.size(), 0u);
+    EXPECT_EQ(tipsOpened, 1);
+}
+
+TEST_F(MainWindow, MenuTreeHasEveryItemWithItsCaption)
+{
+    const std::vector<std::pair<const char*, const char*>> items{
+        {"savetexset", "Save Texture Set"}, {"loadtexset", "Load Texture Set"}, {"quit", "Quit"},
+        {"lefttoright", "Set Left bin to Right"}, {"setrighttoleft", "Set Right bin to Left"},
+        {"flip", "Flip"}, {"leftbin", "Left Bin"}, {"rightbin", "Right Bin"},
+        {"pixeledit", "Pixel Edit"}, {"colorkey", "Color Key"}, {"rgbedit", "Adjust RGB values"},
+        {"ghost", "Alpha ghosting"}, {"smalltiles", "1/4 Size tiles"}, {"filter", "Filter / Rotate"},
+        {"animview", "Animation viewer"}, {"imprtlayer", "Import a tile to a layer"},
+        {"exbit", "Export a tile to a bitmap"}, {"about", "About"}, {"splash", "Splash"},
+        {"readme", "Read Me"}, {"plugins", "Filters"}, {"createplugin", "How do I create a filter?"},
+        {"wheremorefilters", "Where can I find more filters?"}, {"chsselect", "Choose Selector"}};
+    for (auto [name, caption] : items) {
+        QAction* a = form->menuItem(name);
+        ASSERT_NE(a, nullptr) << name;
+        EXPECT_EQ(a->text(), caption) << name;
+        EXPECT_TRUE(a->isEnabled());
+        EXPECT_TRUE(a->shortcut().isEmpty());
+    }
+    QStringList menus;
+    for (QAction* a : form->menuBar()->actions())
+        menus << a->text();
+    EXPECT_EQ(menus, (QStringList{"File", "Bin", "Texture", "Help"}));
+}
+
+TEST_F(MainWindow, EveryToolbarButtonRunsItsMenuItem)
+{
+    const QStringList tips{"Pixel Edit", "Color Key", "RGB Edit", "Alpha Ghosting", "Reduce to 1/4 Tiles",
+                           "Rotate / Filter", "Animation Viewer", "Set Right bin to Left",
+                           "Set Left bin to Right", "Import BMP", "Export BMP", "Load", "Save", "Help"};
+    const QStringList items{"pixeledit", "colorkey", "rgbedit", "ghost", "smalltiles", "filter", "animview",
+                            "setrighttoleft", "lefttoright", "imprtlayer", "exbit", "loadtexset",
+                            "savetexset", "readme"};
+    for (int i = 0; i < Form1::kToolCount; ++i) {
+        EXPECT_EQ(form->ToolPick[i]->toolTip(), tips[i]);
+        EXPECT_EQ(form->ToolPick[i]->Top(), 105);
+        int fired = 0;
+        QAction* a = form->menuItem(items[i]);
+        ASSERT_NE(a, nullptr);
+        auto c = QObject::connect(a, &QAction::triggered, [&] { ++fired; });
+        form->ToolPick_Click(i);
+        QObject::disconnect(c);
+        EXPECT_EQ(fired, 1) << "button " << i;
+        if (i <= 6)
+            EXPECT_EQ(form->SSTab1->Tab(), i);
+    }
+    // Help is the read-me, not the about window.
+    EXPECT_EQ(Form1::ToolPickItem(13), "readme");
+}
+
+TEST_F(MainWindow, TabItemsSelectTheirTabAndTheMarkerFollowsTheHoveredButton)
+{
+    form->menuItem("animview")->trigger();
+    EXPECT_EQ(form->SSTab1->Tab(), 6);
+    form->menuItem("ghost")->trigger();
+    form->menuItem("ghost")->trigger();
+    EXPECT_EQ(form->SSTab1->Tab(), 3);
+    form->pixeledit_Click();
+    EXPECT_EQ(form->SSTab1->Tab(), 0);
+
+    form->ToolPick_MouseMove(3, 0, 0, 5, 5);
+    EXPECT_EQ(form->Image10->Left(), 105);
+    form->ToolPick_MouseMove(13, 0, 0, 5, 5);
+    EXPECT_EQ(form->Image10->Left(), 441);
+}
+
+TEST_F(MainWindow, QuitAsksAndOnlyYesEndsWhileTheCloseBoxEndsAtOnce)
+{
+    dialogs.answers = {MsgAnswer::No};
+    form->quit_Click();
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text, "Are you sure you want to quit?");
+    EXPECT_EQ(dialogs.shown[0].title, "Glimmerdeck");
+    EXPECT_EQ(dialogs.shown[0].buttons, MsgButtons::YesNo);
+    EXPECT_EQ(ended, 0);
+
+    dialogs.answers = {MsgAnswer::Yes};
+    form->quit_Click();
+    EXPECT_EQ(ended, 1);
+    EXPECT_EQ(dialogs.shown.size(), 2u);
+
+    auto other = std::make_unique<Form1>(dialogs);
+    int otherEnded = 0;
+    other->endProgram = [&] { ++otherEnded; };
+    other->show();
+    other->close();
+    EXPECT_EQ(otherEnded, 1);
+    EXPECT_EQ(dialogs.shown.size(), 2u); // no question
+}
+
+TEST(MainWindowStartUp, MissingFiltersFolderIsReportedOnceAndSkipsTheTip)
+{
+    TempProgramFolder folder(false);
+    ScriptedDialogs dialogs;
+    Form1 form(dialogs);
+    int tips = 0;
+    form.openTipOfDay = [&] { ++tips; };
+    form.endProgram = [] {};
+    form.Form_Load();
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text, "Cannot locate 'Filters' folder... filter function will not operate.");
+    EXPECT_EQ(dialogs.shown[0].title, "Glimmerdeck");
+    EXPECT_EQ(dialogs.shown[0].buttons, MsgButtons::OK);
+    EXPECT_EQ(tips, 0);
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_TRUE(form.DrawEnabled);
+    form.filter_Click(); // the window still works
+    EXPECT_EQ(form.SSTab1->Tab(), 5);
+}
+
+TEST(MainWindowStartUp, FilterListShowsTheFiltersBesideTheProgram)
+{
+    TempProgramFolder folder;
+    QFile f(folder.file("Filters/soft.fil"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.close();
+    ScriptedDialogs dialogs;
+    Form1 form(dialogs);
+    form.endProgram = [] {};
+    form.Form_Load();
+    EXPECT_TRUE(dialogs.shown.empty());
+    ASSERT_EQ(form.File1->ListCount(), 1);
+    EXPECT_EQ(form.File1->item(0)->text(), "soft.fil");
+}
