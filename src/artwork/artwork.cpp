@@ -212,20 +212,20 @@ void IconPixelEdit(QPainter& p)
     p.rotate(-45);
     p.setPen(QPen(kInk, 0.9));
     QPolygonF tip;
-    tip << QPointF(0, 0) << QPointF(4.0, -2.6) << QPointF(4.0, 2.6);
+    tip << QPointF(0, 0) << QPointF(3.5, -2.6) << QPointF(3.5, 2.6);
     p.setBrush(QColor(0xF0, 0xD0, 0xA0));
     p.drawPolygon(tip);
     p.setBrush(kInk);
     p.drawPolygon(QPolygonF() << QPointF(0, 0) << QPointF(1.5, -0.95) << QPointF(1.5, 0.95));
     p.setBrush(QColor(0xF8, 0xC0, 0x20));
-    p.drawRect(QRectF(4.0, -2.6, 7.5, 5.2));
+    p.drawRect(QRectF(3.5, -2.6, 6.0, 5.2));
     p.setPen(QPen(QColor(0xC8, 0x90, 0x10), 0.8));
-    p.drawLine(QPointF(4.5, 0), QPointF(11.0, 0));
+    p.drawLine(QPointF(4.0, 0), QPointF(9.0, 0));
     p.setPen(QPen(kInk, 0.9));
     p.setBrush(QColor(0xB0, 0xB0, 0xB8));
-    p.drawRect(QRectF(11.5, -2.6, 1.8, 5.2));
+    p.drawRect(QRectF(9.5, -2.6, 1.5, 5.2));
     p.setBrush(QColor(0xF0, 0x80, 0x90));
-    p.drawRoundedRect(QRectF(13.3, -2.6, 2.7, 5.2), 1.0, 1.0);
+    p.drawRoundedRect(QRectF(11.0, -2.6, 2.5, 5.2), 1.0, 1.0);
     p.restore();
 }
 
@@ -244,7 +244,7 @@ void IconColorKey(QPainter& p)
     p.setPen(QPen(QColor(0x60, 0x00, 0x50), 0.8));
     p.drawPath(drop);
 
-    p.translate(8.0, 15.0);
+    p.translate(7.5, 15.5);
     p.rotate(-45);
     p.setPen(QPen(kInk, 0.9));
     // Glass tube, partly filled.
@@ -262,9 +262,9 @@ void IconColorKey(QPainter& p)
     p.setBrush(QColor(0x90, 0x90, 0x98));
     p.drawRect(QRectF(9.0, -3.0, 1.8, 6.0));
     p.setBrush(QColor(0x30, 0x30, 0x38));
-    p.drawRoundedRect(QRectF(10.8, -3.2, 5.6, 6.4), 2.8, 2.8);
+    p.drawRoundedRect(QRectF(10.8, -3.2, 4.4, 6.4), 2.2, 2.2);
     p.setPen(QPen(QColor(0x80, 0x80, 0x90), 0.9));
-    p.drawLine(QPointF(12.0, -1.6), QPointF(15.0, -1.6));
+    p.drawLine(QPointF(12.0, -1.6), QPointF(14.0, -1.6));
     p.restore();
 }
 
@@ -678,10 +678,10 @@ QImage ToolbarMarker()
         QPainter p(&img);
         p.setRenderHint(QPainter::Antialiasing, true);
         QPolygonF tri;
-        tri << QPointF(5.0, 1.0) << QPointF(17.0, 1.0) << QPointF(11.0, 8.0);
+        tri << QPointF(5.0, 1.5) << QPointF(17.0, 1.5) << QPointF(11.0, 7.2);
         p.setPen(Qt::NoPen);
         p.setBrush(Qt::white);
-        p.drawPolygon(tri.translated(0.8, 0.8));
+        p.drawPolygon(tri.translated(0.7, 0.6));
         p.setPen(QPen(QColor(0x00, 0x00, 0x40), 0.8));
         p.setBrush(QColor(0x10, 0x20, 0x90));
         p.drawPolygon(tri);
