@@ -1,0 +1,24 @@
+// Feeds arbitrary bytes to the texture-set reader. Whatever the header says,
+// decoding must stay in bounds, terminate and allocate at most the capped
+// picture size; a decoded picture must have the header's size.
+#include <cstdint>
+#include <cstdlib>
+#include <span>
+
+#include "texture_set/targa.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const std::span<const uint8_t> file(data, size);
+    const TargaHeader header = ReadTargaHeader(file);
+    const auto image = DecodeTarga(file);
+    if (!image)
+        return 0;
+    if (image->width() != header.Width || image->height() != header.Height
+        || image->format() != QImage::Format_RGB32)
+        std::abort();
+    // Touch the first and the last pixel of the picture.
+    volatile QRgb sink = image->pixel(0, 0) ^ image->pixel(image->width() - 1, image->height() - 1);
+    (void)sink;
+    return 0;
+}
