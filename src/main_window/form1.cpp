@@ -12,6 +12,9 @@
 #include "platform/file_list.h"
 #include "platform/picture_buffer.h"
 #include "platform/tab_control.h"
+#include "texture_set/bins.h"
+#include "texture_set/layers.h"
+#include "texture_set/selector_chooser.h"
 
 namespace {
 
@@ -95,6 +98,15 @@ Form1::Form1(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), dialogs_(
     // The filter list of the Filter / Rotate tab.
     File1 = new FileListBox(SSTab1->page(5), QStringLiteral("File1"), QStringLiteral("*.fil"));
     File1->setGeometry(154, 231, 295, 123);
+
+    layers = std::make_unique<Layers>(client, *SSTab1);
+    bins = std::make_unique<TextureBins>(client, Frame1, *layers, dialogs_);
+    // How the units meet: a replaced layer refreshes its mirrors, whose own
+    // handlers update the colour-key picker and the ghost blend.
+    layers->Ckey1->onChange = [this] { Ckey1_Change(); };
+    layers->Ckey3->onChange = [this] { Ckey3_Change(); };
+    layers->Picture9->onChange = [this] { Picture9_Change(); };
+    layers->Picture10->onChange = [this] { Picture10_Change(); };
 
     buildMenus();
     resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
@@ -200,6 +212,7 @@ void Form1::Form_Load()
     SelectMode = false;
     show();
     DrawEnabled = true;
+    bins->CustomSetHeight = 0;
     if (!File1->setPath(QDir(ProgramFolder::Path()).filePath(QStringLiteral("Filters")))) {
         dialogs_.MsgBox(QStringLiteral("Cannot locate 'Filters' folder... filter function will not operate."),
                         MsgButtons::OK);
@@ -214,6 +227,7 @@ void Form1::Form_Unload()
     if (unloading_)
         return;
     unloading_ = true;
+    bins->Unloading = true;
     if (endProgram)
         endProgram();
 }
@@ -241,13 +255,21 @@ void Form1::smalltiles_Click() { selectTab(4); }
 void Form1::filter_Click() { selectTab(5); }
 void Form1::animview_Click() { selectTab(6); }
 
+void Form1::loadtexset_Click() { bins->loadtexset_Click(); }
+
+// The colour-key picker and the ghost blend come with their tabs.
+void Form1::Ckey1_Change() {}
+void Form1::Ckey3_Change() {}
+void Form1::Picture9_Change() {}
+void Form1::Picture10_Change() {}
+
+void Form1::savetexset_Click() { bins->savetexset_Click(); }
+void Form1::lefttoright_Click() { bins->lefttoright_Click(); }
+void Form1::setrighttoleft_Click() { bins->setrighttoleft_Click(); }
+void Form1::leftbin_Click() { bins->leftbin_Click(); }
+void Form1::rightbin_Click() { bins->rightbin_Click(); }
+
 // Commands whose windows and tools are not built yet.
-void Form1::savetexset_Click() {}
-void Form1::loadtexset_Click() {}
-void Form1::lefttoright_Click() {}
-void Form1::setrighttoleft_Click() {}
-void Form1::leftbin_Click() {}
-void Form1::rightbin_Click() {}
 void Form1::imprtlayer_Click() {}
 void Form1::exbit_Click() {}
 void Form1::about_Click() {}
@@ -255,7 +277,6 @@ void Form1::splash_Click() {}
 void Form1::readme_Click() {}
 void Form1::createplugin_Click() {}
 void Form1::wheremorefilters_Click() {}
-void Form1::chsselect_Click() {}
 
 void Form1::ToolPick_Click(int Index)
 {
@@ -266,4 +287,14 @@ void Form1::ToolPick_Click(int Index)
 void Form1::ToolPick_MouseMove(int Index, int, int, float, float)
 {
     Image10->setLeft(ToolPick[static_cast<size_t>(Index)]->Left());
+}
+
+void Form1::chsselect_Click()
+{
+    // Showing it again while it is open only brings it forward.
+    if (!form7)
+        form7 = new Form7(*bins->square, this);
+    form7->show();
+    form7->raise();
+    form7->activateWindow();
 }

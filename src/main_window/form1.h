@@ -7,6 +7,7 @@
 #include <memory>
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include "platform/dialogs.h"
 
@@ -16,6 +17,9 @@ class QMenu;
 class PictureBuffer;
 class TabControl;
 class FileListBox;
+class Layers;
+class TextureBins;
+class Form7;
 
 class Form1 : public QMainWindow {
 public:
@@ -59,6 +63,12 @@ public:
     void wheremorefilters_Click();
     void chsselect_Click();
 
+    // The layer mirrors' own handlers: the colour-key picker and the ghost blend.
+    void Ckey1_Change();
+    void Ckey3_Change();
+    void Picture9_Change();
+    void Picture10_Change();
+
     // Toolbar: each button runs its menu item.
     void ToolPick_Click(int Index);
     void ToolPick_MouseMove(int Index, int Button, int Shift, float X, float Y);
@@ -81,6 +91,13 @@ public:
     std::array<PictureBuffer*, kToolCount> ToolPick{};
     TabControl* SSTab1 = nullptr;
     FileListBox* File1 = nullptr;
+
+    // Units of the window, each owning its controls and handlers.
+    std::unique_ptr<Layers> layers;
+    std::unique_ptr<TextureBins> bins;
+
+    // Secondary windows: created on first use, released when they close.
+    QPointer<Form7> form7;
 
     // Window-level variables
     bool SelectMode = false;

@@ -124,6 +124,18 @@ void PictureBuffer::PaintPicture(const QImage& src, int px, int py, int w, int h
     update(QRect(px + x0, py + y0, x1 - x0, y1 - y0));
 }
 
+void PictureBuffer::DrawPixels(QImage img)
+{
+    if (img.format() != QImage::Format_RGB32)
+        img = img.convertToFormat(QImage::Format_RGB32);
+    if (img.size() == image_.size())
+        image_ = std::move(img);
+    else
+        PaintPicture(img, 0, 0, img.width(), img.height());
+    ++revision_;
+    update();
+}
+
 void PictureBuffer::Cls()
 {
     image_.fill(ToQRgb(backColor_));

@@ -81,8 +81,12 @@ public:
     // A line from (x1, y1) to (x2, y2), the end point excluded, in the
     // current draw mode: vbInvert inverts the pixels, vbCopyPen paints c.
     void Line(int x1, int y1, int x2, int y2, Colour c);
-    // Repaints the buffer on screen from its image.
-    void Refresh() { repaint(); }
+    // Repaints the buffer on screen from its image (at the next turn of the
+    // event loop; handlers return at once, so nobody sees the difference).
+    void Refresh() { update(); }
+    // Draws a whole picture over the image at (0, 0), pixel for pixel, as a
+    // loop of SetPixel would: it raises nothing. Parts beyond the image are cut.
+    void DrawPixels(QImage img);
 
     // Direct access for bulk pixel work (Format_RGB32). Writing through it is
     // drawing: it raises nothing. Call markDrawn() afterwards.

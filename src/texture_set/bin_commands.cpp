@@ -1,0 +1,177 @@
+// The commands that work on whole bins: saving the Custom Texture Set,
+// flipping a bin and copying one bin over the other.
+#include <algorithm>
+
+#include <QProgressBar>
+#include <QSaveFile>
+
+#include "platform/conversions.h"
+#include "platform/dialogs.h"
+#include "platform/picture_buffer.h"
+#include "texture_set/bins.h"
+#include "texture_set/on_top.h"
+#include "texture_set/progress_windows.h"
+#include "texture_set/targa.h"
+
+void TextureBins::savetexset_Click()
+{
+    // The set being written must not change under the save: a second save
+    // started from the menu while one runs does nothing.
+    if (SaveInProgress)
+        return;
+    Picture1->setPicture(BackupPic->Picture());
+    rightLink.Restore();
+    SaveInProgress = true;
+
+    const std::optional<QString> chosen = dialogs.ShowSave();
+    if (!chosen) {
+        SaveInProgress = false;
+        return;
+    }
+    if (CustomSetHeight == 0) {
+        dialogs.MsgBox(QStringLiteral("Custom Texture set is empty!"), MsgButtons::OK);
+        SaveInProgress = false;
+        return;
+    }
+    QString name = *chosen;
+    if (!name.endsWith(QLatin1String(".tga")))
+        name += QStringLiteral(".tga");
+
+    // Written to a temporary file beside the target, which replaces the
+    // target only once every byte is written: a failed or abandoned save
+    // never destroys or truncates an existing file.
+    QSaveFile file(name);
+    bool ok = file.open(QIODevice::WriteOnly);
+
+    form6 = std::make_unique<Form6>();
+    form6->show();
+    form6->pb->setValue(0);
+    DoEvents();
+
+    const auto header = EncodeTargaHeader(TextureSetHeader(CustomSetHeight));
+    ok = ok && file.write(reinterpret_cast<const char*>(header.data()), kTargaHeaderSize) == kTargaHeaderSize;
+    form6->pb->setMaximum(CustomSetHeight);
+    DoEvents();
+    Picture2->Refresh();
+
+    std::vector<Colour> row(kRightBinWidth);
+    std::vector<uint8_t> bytes;
+    bytes.reserve(3 * kRightBinWidth);
+    for (int32_t r = 0; r < CustomSetHeight && !Unloading; ++r) {
+        for (int x = 0; x < kRightBinWidth; ++x)
+            row[static_cast<size_t>(x)] = Picture2->GetPixel(x, CustomSetHeight - 1 - r);
+        bytes.clear();
+        EncodeTargaRow(row, bytes);
+        ok = ok && file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size())) ==
+                       static_cast<qint64>(bytes.size());
+        SetTopMost(form6.get());
+        if (form6->pb->value() < form6->pb->maximum())
+            form6->pb->setValue(form6->pb->value() + 1);
+        DoEvents();
+    }
+    form6.reset();
+
+    if (Unloading) {
+        // The program is ending: drop the unfinished file, keep the old one.
+        file.cancelWriting();
+        SaveInProgress = false;
+        return;
+    }
+    ok = ok && file.commit();
+    if (ok)
+        dialogs.MsgBox(QStringLiteral("Custom Texture Set successfully saved!"), MsgButtons::OK);
+    else
+        dialogs.MsgBox(QStringLiteral("The Custom Texture Set could not be saved to \"%1\". "
+                                      "Any file of that name was left as it was.")
+                           .arg(name),
+                       MsgButtons::OK);
+    SaveInProgress = false;
+}
+
+void TextureBins::FlipBin(PictureBuffer& bin, PictureBuffer& copy, bool rightBin)
+{
+    form2 = std::make_unique<Form2>();
+    form2->show();
+    form2->ProgressBar->setValue(0);
+    form2->ProgressBar->setMaximum(rightBin ? CustomSetHeight : copy.Height());
+
+    flipbox->setWidth(copy.Width());
+    flipbox->setHeight(copy.Height());
+    flipbox->setPicture(copy.Image());
+    flipbox->Refresh();
+    DoEvents();
+
+    // Source row y of flipbox goes to row H - 1 - y of the bin, column for
+    // column over flipbox's width: rows copied whole, clipped to the bin, and
+    // rows beyond flipbox read as -1 (white), as single pixel reads would.
+    const int H = rightBin ? conv::Wrap16(CustomSetHeight) : conv::Wrap16(flipbox->Height());
+    const int W = std::min<int>(conv::Wrap16(flipbox->Width()), bin.Width());
+    const QImage& src = flipbox->Image();
+    QImage& dst = bin.imageForDrawing();
+    for (int y = 0; y < H; ++y) {
+        const int target = H - y - 1;
+        if (target < dst.height() && W > 0) {
+            QRgb* out = reinterpret_cast<QRgb*>(dst.scanLine(target));
+            if (y < src.height())
+                std::copy_n(reinterpret_cast<const QRgb*>(src.constScanLine(y)), W, out);
+            else
+                std::fill_n(out, W, PictureBuffer::ToQRgb(-1));
+        }
+        if (form2->ProgressBar->value() < form2->ProgressBar->maximum())
+            form2->ProgressBar->setValue(form2->ProgressBar->value() + 1);
+    }
+    bin.markDrawn();
+    bin.Refresh();
+    copy.setPicture(bin.Image());
+    form2.reset();
+}
+
+void TextureBins::leftbin_Click()
+{
+    if (SaveInProgress) // the bins must not change while a save reads them
+        return;
+    FlipBin(*Picture1, *BackupPic, false);
+}
+
+void TextureBins::rightbin_Click()
+{
+    if (SaveInProgress)
+        return;
+    RestoreBins();
+    FlipBin(*Picture2, *Backuppic2, true);
+}
+
+void TextureBins::lefttoright_Click()
+{
+    if (SaveInProgress)
+        return;
+    if (dialogs.MsgBox(QStringLiteral("Copying the left bin to the right bin will overwrite the right bin. "
+                                      "Are you sure you want to continue?"),
+                       MsgButtons::YesNo, QStringLiteral("Overwrite?")) != MsgAnswer::Yes)
+        return;
+    RestoreBins();
+    Backuppic2->setPicture(Picture1->Image());
+    // The whole left bin counts as used, up to the canvas's 2048 rows: a save
+    // never writes rows the set does not have.
+    CustomSetHeight = std::min(conv::CLng(Picture1->Height()), kRightBinHeight);
+    // The canvas is 256 x 2048 again, so every cell of the grid can be
+    // stamped (a narrower set would otherwise cut columns off the canvas).
+    Backuppic2->setWidth(kRightBinWidth);
+    Backuppic2->setHeight(kRightBinHeight);
+    Picture2->setHeight(kRightBinHeight);
+    rightLink.Restore();
+    Picture2->Refresh();
+}
+
+void TextureBins::setrighttoleft_Click()
+{
+    if (SaveInProgress)
+        return;
+    Picture1->setHeight(Picture2->Height());
+    BackupPic->setHeight(Picture2->Height());
+    RestoreBins();
+    BackupPic->setPicture(Picture2->Image());
+    BackupPic->Refresh();
+    Picture1->setPicture(Picture2->Image());
+    Picture1->Refresh();
+}

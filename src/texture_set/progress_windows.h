@@ -1,0 +1,27 @@
+#pragma once
+// The two small progress windows of the long bin commands. They have no code
+// of their own: the command shows them, moves their bar and closes them.
+#include <QWidget>
+
+class QLabel;
+class QProgressBar;
+
+// "Saving: Standby...": borderless, 318 x 67, a painted title bar over a grey
+// body, the bar pb at (7, 28).
+class Form6 : public QWidget {
+public:
+    Form6();
+    QProgressBar* pb;
+};
+
+// "Flipping, please standby...": borderless, 267 x 43, a navy caption label
+// and the bar ProgressBar at (7, 21).
+class Form2 : public QWidget {
+public:
+    Form2();
+    QLabel* Label1;
+    QProgressBar* ProgressBar;
+};
+
+// Places a window in the middle of the screen it would open on.
+void CentreOnScreen(QWidget* window);

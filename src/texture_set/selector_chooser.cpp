@@ -1,0 +1,52 @@
+#include "texture_set/selector_chooser.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include "artwork/artwork.h"
+#include "platform/picture_buffer.h"
+#include "texture_set/progress_windows.h"
+
+Form7::Form7(PictureBuffer& square, QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::MSWindowsFixedSizeDialogHint), square_(square)
+{
+    setObjectName(QStringLiteral("Form7"));
+    setWindowTitle(QStringLiteral("Choose Selector"));
+    setFixedSize(349, 351);
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    Label1 = new QLabel(QStringLiteral("Choose a selector to follow your mouse in the texture bins:"), this);
+    Label1->setGeometry(7, 7, 335, 22);
+    Label2 = new QLabel(QStringLiteral("Current:"), this);
+    Label2->setGeometry(133, 35, 82, 15);
+    Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+
+    Picture1 = new PictureBuffer(this, QStringLiteral("Picture1"), 133, 49, 82, 82, 0x00C0C0C0);
+    Picture1->setAutoSize(true);
+    const int lefts[4] = {7, 91, 175, 259};
+    for (int i = 0; i < 8; ++i) {
+        auto* p = new PictureBuffer(this, QStringLiteral("Picture2(%1)").arg(i), lefts[i % 4], i < 4 ? 140 : 224,
+                                    82, 82, 0x00C0C0C0);
+        p->setAutoSize(true);
+        p->setPicture(artwork::SelectorFrame(i));
+        p->setCursor(Qt::PointingHandCursor);
+        p->onClick = [this, i] { Picture2_Click(i); };
+        Picture2[static_cast<size_t>(i)] = p;
+    }
+    Command1 = new QPushButton(QStringLiteral("OK"), this);
+    Command1->setGeometry(245, 315, 92, 29);
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+
+    CentreOnScreen(this);
+    Form_Load();
+}
+
+void Form7::Form_Load() { Picture1->setPicture(square_.Image()); }
+
+void Form7::Picture2_Click(int Index)
+{
+    Picture1->setPicture(Picture2[static_cast<size_t>(Index)]->Image());
+    square_.setPicture(Picture2[static_cast<size_t>(Index)]->Image());
+}
+
+void Form7::Command1_Click() { close(); }
