@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/environment.h"
+#include "platform/message_filter.h"
 
 int main(int argc, char** argv)
 {
@@ -15,6 +16,7 @@ int main(int argc, char** argv)
     qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
     qputenv("QT_QPA_PLATFORM", "offscreen");
     SettingsStore::Relocate(config.path());
+    InstallOffscreenMessageFilter();
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

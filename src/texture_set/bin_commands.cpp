@@ -43,7 +43,8 @@ void TextureBins::savetexset_Click()
     QSaveFile file(name);
     bool ok = file.open(QIODevice::WriteOnly);
 
-    form6 = std::make_unique<Form6>();
+    if (!form6)
+        form6 = std::make_unique<Form6>();
     form6->show();
     form6->pb->setValue(0);
     DoEvents();
@@ -69,7 +70,7 @@ void TextureBins::savetexset_Click()
             form6->pb->setValue(form6->pb->value() + 1);
         DoEvents();
     }
-    form6.reset();
+    form6->hide();
 
     if (Unloading) {
         // The program is ending: drop the unfinished file, keep the old one.
@@ -90,7 +91,8 @@ void TextureBins::savetexset_Click()
 
 void TextureBins::FlipBin(PictureBuffer& bin, PictureBuffer& copy, bool rightBin)
 {
-    form2 = std::make_unique<Form2>();
+    if (!form2)
+        form2 = std::make_unique<Form2>();
     form2->show();
     form2->ProgressBar->setValue(0);
     form2->ProgressBar->setMaximum(rightBin ? CustomSetHeight : copy.Height());
@@ -106,6 +108,10 @@ void TextureBins::FlipBin(PictureBuffer& bin, PictureBuffer& copy, bool rightBin
     // rows beyond flipbox read as -1 (white), as single pixel reads would.
     const int H = rightBin ? conv::Wrap16(CustomSetHeight) : conv::Wrap16(flipbox->Height());
     const int W = std::min<int>(conv::Wrap16(flipbox->Width()), bin.Width());
+    // The event loop does not run during the pixel loop, so the bar is not
+    // repainted row by row (a synchronous repaint per row would cost more
+    // than the flip itself); it shows its final value.
+    form2->ProgressBar->setUpdatesEnabled(false);
     const QImage& src = flipbox->Image();
     QImage& dst = bin.imageForDrawing();
     for (int y = 0; y < H; ++y) {
@@ -120,10 +126,11 @@ void TextureBins::FlipBin(PictureBuffer& bin, PictureBuffer& copy, bool rightBin
         if (form2->ProgressBar->value() < form2->ProgressBar->maximum())
             form2->ProgressBar->setValue(form2->ProgressBar->value() + 1);
     }
+    form2->ProgressBar->setUpdatesEnabled(true);
     bin.markDrawn();
     bin.Refresh();
     copy.setPicture(bin.Image());
-    form2.reset();
+    form2->hide();
 }
 
 void TextureBins::leftbin_Click()

@@ -128,7 +128,8 @@ public:
     bool Unloading = false;
     // Lets the event loop run once (tests look at the program in between).
     std::function<void()> DoEvents;
-    // The progress windows, while their command runs.
+    // The progress windows, made on first use and shown while their command
+    // runs (kept hidden in between: building a window costs more than a flip).
     std::unique_ptr<Form6> form6;
     std::unique_ptr<Form2> form2;
 

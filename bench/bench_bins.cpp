@@ -1,0 +1,103 @@
+// The bins under the mouse and the commands on whole bins: hovering from cell
+// to cell and picking must cost the same on a small and a 4096 x 4096 set;
+// stamping during a drag, a right-bin flip and a full save stay well under
+// what a user would notice.
+#include <benchmark/benchmark.h>
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include "main_window/form1.h"
+#include "platform/dialogs.h"
+#include "platform/picture_buffer.h"
+#include "texture_set/bins.h"
+#include "texture_set/layers.h"
+
+namespace {
+
+QImage Pattern(int w, int h)
+{
+    QImage img(w, h, QImage::Format_RGB32);
+    for (int y = 0; y < h; ++y) {
+        auto* row = reinterpret_cast<QRgb*>(img.scanLine(y));
+        for (int x = 0; x < w; ++x)
+            row[x] = 0xFF000000u | uint32_t((x * 7) & 255) << 16 | uint32_t((y * 3) & 255) << 8 | uint32_t((x ^ y) & 255);
+    }
+    return img;
+}
+
+struct Bench {
+    ScriptedDialogs dialogs;
+    Form1 form{dialogs};
+    TextureBins& bins = *form.bins;
+
+    explicit Bench(int leftSide = 256)
+    {
+        form.endProgram = [] {};
+        // A loaded set: drawn into the left bin, then copied into its clean copy.
+        bins.Picture1->setHeight(leftSide);
+        bins.Picture1->setWidth(leftSide);
+        bins.Picture1->DrawPixels(Pattern(leftSide, leftSide));
+        bins.BackupPic->setHeight(leftSide);
+        bins.BackupPic->setWidth(leftSide);
+        bins.BackupPic->setPicture(bins.Picture1->Image());
+        bins.Backuppic2->PaintPicture(Pattern(256, 2048), 0, 0, 256, 2048);
+        bins.CustomSetHeight = 2048;
+        bins.RestoreBins();
+    }
+};
+
+void BM_HoverCellChange(benchmark::State& state)
+{
+    Bench b(static_cast<int>(state.range(0)));
+    float x = 10;
+    for (auto _ : state) {
+        x = x < 100 ? 150 : 10; // every move enters another cell
+        b.bins.Picture1_MouseMove(0, 0, x, 130);
+    }
+}
+BENCHMARK(BM_HoverCellChange)->Arg(256)->Arg(1024)->Arg(4096)->Unit(benchmark::kMicrosecond);
+
+void BM_PickWhileDragging(benchmark::State& state)
+{
+    Bench b(static_cast<int>(state.range(0)));
+    float x = 10;
+    for (auto _ : state) {
+        x = x < 100 ? 150 : 10;
+        b.bins.Picture1_MouseMove(1, 0, x, 130); // cell change + pick into layer A
+    }
+}
+BENCHMARK(BM_PickWhileDragging)->Arg(256)->Arg(4096)->Unit(benchmark::kMicrosecond);
+
+void BM_StampDuringDrag(benchmark::State& state)
+{
+    Bench b;
+    float y = 10;
+    for (auto _ : state) {
+        y = y < 1000 ? y + 64 : 10;
+        b.bins.Picture2_MouseMove(1, 0, 70, y);
+    }
+}
+BENCHMARK(BM_StampDuringDrag)->Unit(benchmark::kMicrosecond);
+
+void BM_FlipRightBin2048(benchmark::State& state)
+{
+    Bench b;
+    for (auto _ : state)
+        b.bins.rightbin_Click();
+}
+BENCHMARK(BM_FlipRightBin2048)->Unit(benchmark::kMillisecond);
+
+void BM_SaveFullSet(benchmark::State& state)
+{
+    Bench b;
+    QTemporaryDir dir;
+    const QString name = QDir(dir.path()).filePath(QStringLiteral("set.tga"));
+    for (auto _ : state) {
+        b.dialogs.saveAnswers.push_back(name);
+        b.bins.savetexset_Click();
+    }
+}
+BENCHMARK(BM_SaveFullSet)->Unit(benchmark::kMillisecond);
+
+} // namespace
