@@ -1,0 +1,352 @@
+// Saving the Custom Texture Set, flipping and copying the bins, and the
+// selector chooser.
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QProgressBar>
+#include <QStandardPaths>
+#include <gtest/gtest.h>
+
+#include "artwork/artwork.h"
+#include "harness.h"
+#include "texture_set/bins.h"
+#include "texture_set/layers.h"
+#include "texture_set/progress_windows.h"
+#include "texture_set/selector_chooser.h"
+#include "texture_set/targa.h"
+
+namespace {
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void WriteAll(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+// The 3 bytes (blue, green, red) of a Colour as the file stores them.
+QByteArray Bgr(Colour c)
+{
+    const RgbParts p = SplitColor(c);
+    const char bytes[3] = {char(p.blue), char(p.green), char(p.red)};
+    return QByteArray(bytes, 3);
+}
+
+struct CustomSet : FormFixture {
+    TextureBins* bins = nullptr;
+    Layers* layers = nullptr;
+
+    void SetUp() override
+    {
+        FormFixture::SetUp();
+        bins = form->bins.get();
+        layers = form->layers.get();
+        layers->Image1->setPicture(PatternImage(64, 64, 1));
+        layers->Image2->setPicture(PatternImage(64, 64, 99));
+    }
+    QString path(const QString& name) const { return folder.file(name); }
+    // A press on the right bin with the left (1) or right (2) button.
+    void Stamp(int button, int col, int row) { bins->Picture2_MouseDown(button, 0, col * 64 + 5.f, row * 64 + 5.f); }
+    // Loads a picture into the left bin as a Targa load would.
+    void LoadLeft(const QImage& img)
+    {
+        bins->Picture1->setHeight(img.height());
+        bins->Picture1->setWidth(img.width());
+        bins->Picture1->DrawPixels(img);
+        bins->BackupPic->setHeight(img.height());
+        bins->BackupPic->setWidth(img.width());
+        bins->BackupPic->setPicture(bins->Picture1->Image());
+    }
+    // Whether a left press on the left bin still picks (the bins respond).
+    bool BinsRespond()
+    {
+        layers->Image1->setPicture(SolidImage(64, 64, 0x00010101));
+        bins->Picture1_MouseDown(1, 0, 5, 5);
+        return layers->Image1->GetPixel(0, 0) != 0x00010101;
+    }
+};
+
+} // namespace
+
+TEST_F(CustomSet, SavedFileHoldsTheHeaderAndTheUsedRowsBottomUp)
+{
+    Stamp(1, 0, 0);
+    ASSERT_EQ(bins->CustomSetHeight, 64);
+    dialogs.saveAnswers = {path("one")};
+    qint64 sizeWhenReported = -1;
+    dialogs.whileShown = [&](const ScriptedDialogs::Shown&) { sizeWhenReported = QFileInfo(path("one.tga")).size(); };
+    bins->savetexset_Click();
+
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text, "Custom Texture Set successfully saved!");
+    EXPECT_EQ(sizeWhenReported, 49170); // complete and closed before the message
+    const QByteArray bytes = ReadAll(path("one.tga"));
+    ASSERT_EQ(bytes.size(), 49170);
+    EXPECT_EQ(bytes.left(18).toHex(' '), "00 00 02 00 00 00 00 00 00 00 00 00 00 01 40 00 18 00");
+    // The first row written is the set's lowest row in use (y = 63).
+    EXPECT_EQ(bytes.mid(18, 3), Bgr(layers->Image1->GetPixel(0, 63)));
+    EXPECT_EQ(bytes.mid(18 + 3 * 63, 3), Bgr(layers->Image1->GetPixel(63, 63)));
+    // Cells never stamped are navy; the last row written is the top row.
+    EXPECT_EQ(bytes.mid(18 + 3 * 64, 3).toHex(), "800000");
+    EXPECT_EQ(bytes.mid(18 + 768 * 63, 3), Bgr(layers->Image1->GetPixel(0, 0)));
+    EXPECT_FALSE(bins->SaveInProgress);
+    EXPECT_TRUE(BinsRespond());
+
+    // Loading the saved file gives the same pixels in the left bin.
+    dialogs.openAnswers = {path("one.tga")};
+    bins->loadtexset_Click();
+    EXPECT_EQ(bins->Picture1->Width(), 256);
+    EXPECT_EQ(bins->Picture1->Height(), 64);
+    EXPECT_EQ(bins->Picture1->Image(), bins->Backuppic2->Image().copy(0, 0, 256, 64));
+}
+
+TEST_F(CustomSet, SaveNamesCancelAndEmptySet)
+{
+    // Empty: the dialog opens first; a name then gives the message and no file.
+    dialogs.saveAnswers = {path("empty.tga")};
+    bins->savetexset_Click();
+    EXPECT_EQ(dialogs.saves, 1);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text, "Custom Texture set is empty!");
+    EXPECT_FALSE(QFile::exists(path("empty.tga")));
+    EXPECT_TRUE(BinsRespond());
+
+    Stamp(2, 1, 2);
+    EXPECT_EQ(bins->CustomSetHeight, 192);
+    bins->savetexset_Click(); // cancelled: nothing written, nothing said
+    EXPECT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_FALSE(bins->SaveInProgress);
+    EXPECT_TRUE(BinsRespond());
+
+    // ".tga" is kept, anything else (".TGA" included) gets ".tga" appended;
+    // an existing longer file is replaced completely.
+    WriteAll(path("set.tga"), QByteArray(200000, 'x'));
+    dialogs.saveAnswers = {path("set.tga"), path("set.TGA")};
+    bins->savetexset_Click();
+    bins->savetexset_Click();
+    EXPECT_EQ(QFileInfo(path("set.tga")).size(), 18 + 768 * 192);
+    EXPECT_EQ(QFileInfo(path("set.TGA.tga")).size(), 18 + 768 * 192);
+    EXPECT_FALSE(QFile::exists(path("set.TGA")));
+}
+
+TEST_F(CustomSet, AFailedOrAbandonedSaveKeepsTheOldFileAndSaysSo)
+{
+    Stamp(1, 3, 31);
+    ASSERT_EQ(bins->CustomSetHeight, 2048);
+
+    // A folder that does not exist: an error naming the file, no success.
+    const QString missing = path("no/such/folder/set.tga");
+    dialogs.saveAnswers = {missing};
+    bins->savetexset_Click();
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_TRUE(dialogs.shown[0].text.contains(missing));
+    EXPECT_NE(dialogs.shown[0].text, "Custom Texture Set successfully saved!");
+    EXPECT_FALSE(bins->SaveInProgress);
+
+    // The program ends half-way through a save: the old file stays as it was
+    // and no unfinished file is left behind.
+    const QByteArray old("an older texture set");
+    WriteAll(path("keep.tga"), old);
+    dialogs.saveAnswers = {path("keep.tga")};
+    int turns = 0;
+    bins->DoEvents = [&] {
+        if (++turns == 100)
+            form->Form_Unload();
+    };
+    bins->savetexset_Click();
+    EXPECT_EQ(ended, 1);
+    EXPECT_EQ(ReadAll(path("keep.tga")), old);
+    EXPECT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(QDir(folder.dir.path()).entryList(QDir::Files), QStringList{"keep.tga"});
+    EXPECT_FALSE(bins->SaveInProgress);
+}
+
+TEST_F(CustomSet, WhileSavingTheBinsIgnoreTheMouseAndBinCommandsWaitButPagingWorks)
+{
+    Stamp(1, 0, 0);
+    Stamp(1, 0, 9);
+    const QImage before = bins->Backuppic2->Image();
+    dialogs.saveAnswers = {path("busy.tga")};
+    int turns = 0, maxSeen = 0, valueSeen = 0;
+    bool visible = false;
+    bins->DoEvents = [&] {
+        if (++turns != 50)
+            return;
+        EXPECT_TRUE(bins->SaveInProgress);
+        visible = bins->form6 && bins->form6->isVisible();
+        maxSeen = bins->form6->pb->maximum();
+        valueSeen = bins->form6->pb->value();
+        bins->Picture2_MouseDown(2, 0, 100, 100);
+        bins->Picture2_MouseMove(1, 0, 200, 300);
+        bins->Picture1_MouseDown(1, 0, 5, 5);
+        bins->savetexset_Click();
+        bins->rightbin_Click();
+        bins->leftbin_Click();
+        bins->lefttoright_Click();
+        bins->setrighttoleft_Click();
+        bins->Command7_Click();
+    };
+    bins->savetexset_Click();
+    EXPECT_TRUE(visible);
+    EXPECT_EQ(maxSeen, 640);
+    EXPECT_EQ(valueSeen, 48); // one step per row written so far
+    EXPECT_EQ(dialogs.saves, 1);
+    ASSERT_EQ(dialogs.shown.size(), 1u); // no "Overwrite?" question, just the success
+    EXPECT_EQ(bins->Backuppic2->Image(), before);
+    EXPECT_EQ(bins->CustomSetHeight, 640);
+    EXPECT_EQ(bins->Picture2->Top(), -64);
+    EXPECT_FALSE(bins->form6->isVisible());
+    EXPECT_EQ(QFileInfo(path("busy.tga")).size(), 18 + 768 * 640);
+}
+
+TEST_F(CustomSet, FlippingTwiceGivesTheBinBackAndTheRightFlipTouchesOnlyUsedRows)
+{
+    const QImage set = PatternImage(320, 200, 7);
+    LoadLeft(set);
+    bins->leftbin_Click();
+    EXPECT_EQ(bins->Picture1->Image(), set.mirrored(false, true));
+    EXPECT_EQ(bins->BackupPic->Image(), set.mirrored(false, true)); // the clean copy too
+    EXPECT_FALSE(bins->form2->isVisible());
+    EXPECT_EQ(bins->form2->ProgressBar->maximum(), 200);
+    EXPECT_EQ(bins->form2->ProgressBar->value(), 200);
+    bins->leftbin_Click();
+    EXPECT_EQ(bins->Picture1->Image(), set);
+
+    // Nothing used: nothing changes.
+    const QImage navy = bins->Backuppic2->Image();
+    bins->rightbin_Click();
+    EXPECT_EQ(bins->Backuppic2->Image(), navy);
+
+    Stamp(1, 0, 0);
+    Stamp(2, 2, 1);
+    // A selector drawn below the used rows leaves no trace in the set.
+    bins->Picture2_MouseMove(0, 0, 70, 700);
+    const QImage stamped = bins->Backuppic2->Image();
+    bins->rightbin_Click();
+    const QImage flipped = bins->Backuppic2->Image();
+    EXPECT_EQ(flipped.copy(0, 0, 256, 128), stamped.copy(0, 0, 256, 128).mirrored(false, true));
+    EXPECT_EQ(flipped.copy(0, 128, 256, 1920), stamped.copy(0, 128, 256, 1920));
+    EXPECT_EQ(bins->Picture2->Image(), flipped);
+    EXPECT_EQ(bins->CustomSetHeight, 128);
+    bins->rightbin_Click();
+    EXPECT_EQ(bins->Backuppic2->Image(), stamped);
+}
+
+TEST_F(CustomSet, CopyingTheLeftBinToTheRightAsksAndKeepsTheCanvas)
+{
+    LoadLeft(PatternImage(256, 640, 3));
+    Stamp(1, 1, 1);
+    bins->Picture2_MouseMove(0, 0, 10, 10); // a selector on the right bin
+    const QImage shown = bins->Picture2->Image();
+    const QImage master = bins->Backuppic2->Image();
+
+    dialogs.answers = {MsgAnswer::No};
+    bins->lefttoright_Click();
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].title, "Overwrite?");
+    EXPECT_EQ(dialogs.shown[0].text, "Copying the left bin to the right bin will overwrite the right bin. "
+                                     "Are you sure you want to continue?");
+    EXPECT_EQ(bins->Picture2->Image(), shown);
+    EXPECT_EQ(bins->Backuppic2->Image(), master);
+    EXPECT_EQ(bins->CustomSetHeight, 128);
+
+    dialogs.answers = {MsgAnswer::Yes};
+    bins->lefttoright_Click();
+    EXPECT_EQ(bins->CustomSetHeight, 640);
+    EXPECT_EQ(bins->Backuppic2->Width(), 256);
+    EXPECT_EQ(bins->Backuppic2->Height(), 2048);
+    EXPECT_EQ(bins->Backuppic2->Image().copy(0, 0, 256, 640), PatternImage(256, 640, 3));
+    EXPECT_EQ(bins->Backuppic2->GetPixel(0, 700), 0x00800000);
+    EXPECT_EQ(bins->Picture2->Image(), bins->Backuppic2->Image());
+
+    // A taller set: the canvas stays 2048 rows and so does the used height.
+    LoadLeft(PatternImage(256, 3000, 5));
+    dialogs.answers = {MsgAnswer::Yes};
+    bins->lefttoright_Click();
+    EXPECT_EQ(bins->CustomSetHeight, 2048);
+    EXPECT_EQ(bins->Backuppic2->Height(), 2048);
+
+    // A narrower set: every column of the grid can still be stamped.
+    LoadLeft(PatternImage(128, 128, 9));
+    dialogs.answers = {MsgAnswer::Yes};
+    bins->lefttoright_Click();
+    EXPECT_EQ(bins->CustomSetHeight, 128);
+    Stamp(1, 3, 0);
+    EXPECT_EQ(bins->Backuppic2->GetPixel(192 + 5, 5), layers->Image1->GetPixel(5, 5));
+}
+
+TEST_F(CustomSet, CopyingTheRightBinToTheLeftKeepsThePageAndWidth)
+{
+    Stamp(1, 2, 3);
+    bins->Picture1->setTop(-64);
+    bins->setrighttoleft_Click();
+    EXPECT_EQ(bins->Picture1->Height(), 2048);
+    EXPECT_EQ(bins->Picture1->Width(), 256);
+    EXPECT_EQ(bins->Picture1->Top(), -64);
+    EXPECT_EQ(bins->Picture1->Image(), bins->Picture2->Image());
+    EXPECT_EQ(bins->BackupPic->Image(), bins->Picture2->Image());
+    EXPECT_EQ(bins->CustomSetHeight, 256);
+    for (int i = 0; i < 40; ++i)
+        bins->Command3_Click();
+    EXPECT_EQ(bins->Picture1->Top(), -1408);
+}
+
+TEST_F(CustomSet, TheChooserSetsTheSelectorForTheNextCellChange)
+{
+    form->chsselect_Click();
+    ASSERT_TRUE(form->form7);
+    Form7* chooser = form->form7;
+    EXPECT_EQ(chooser->windowTitle(), "Choose Selector");
+    EXPECT_EQ(chooser->Picture1->Image(), artwork::SelectorFrame(0));
+
+    bins->Picture1_MouseMove(0, 0, 10, 10); // the red selector is drawn at cell (0, 0)
+    const QImage withRed = bins->Picture1->Image();
+    chooser->Picture2_Click(7);
+    EXPECT_EQ(bins->square->Image(), artwork::SelectorFrame(7));
+    EXPECT_EQ(chooser->Picture1->Image(), artwork::SelectorFrame(7));
+    EXPECT_EQ(bins->Picture1->Image(), withRed); // shows at the next cell change
+    bins->Picture1_MouseMove(0, 0, 10, 70);
+    EXPECT_EQ(PictureBuffer::ToQRgb(bins->Picture1->GetPixel(0, 64 - 9)), artwork::SelectorFrame(7).pixel(9, 0));
+
+    form->chsselect_Click(); // open: only brought forward
+    EXPECT_EQ(form->form7, chooser);
+    chooser->Command1_Click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(form->form7);
+    form->chsselect_Click();
+    ASSERT_TRUE(form->form7);
+    EXPECT_EQ(form->form7->Picture1->Image(), artwork::SelectorFrame(7));
+}
+
+// Interoperability with another program that reads and writes Targa files.
+TEST_F(CustomSet, ImageMagickReadsSavedSetsAndItsFilesLoad)
+{
+    const QString convert = QStandardPaths::findExecutable("convert");
+    if (convert.isEmpty())
+        GTEST_SKIP() << "ImageMagick is not installed";
+    Stamp(1, 0, 0);
+    Stamp(2, 3, 2);
+    dialogs.saveAnswers = {path("ours.tga")};
+    bins->savetexset_Click();
+    ASSERT_EQ(QProcess::execute(convert, {path("ours.tga"), "-auto-orient", path("ours.ppm")}), 0);
+    QImage read(path("ours.ppm"));
+    ASSERT_EQ(read.size(), QSize(256, 192));
+    EXPECT_EQ(read.convertToFormat(QImage::Format_RGB32), bins->Backuppic2->Image().copy(0, 0, 256, 192));
+
+    const QImage theirs = PatternImage(192, 130, 11);
+    ASSERT_TRUE(theirs.save(path("theirs.ppm")));
+    ASSERT_EQ(QProcess::execute(convert, {path("theirs.ppm"), "-flip", "-type", "TrueColor", "-compress", "none",
+                                          path("theirs.tga")}),
+              0);
+    dialogs.openAnswers = {path("theirs.tga")};
+    bins->loadtexset_Click();
+    EXPECT_EQ(bins->Picture1->Image(), theirs);
+}
