@@ -7,6 +7,10 @@ std::optional<QImage> LoadPicture(const QString& path)
 {
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);
+    // Texture sets have their own reader; this loader never reads Targa
+    // files, whatever image plugins the machine has.
+    if (reader.format().toLower() == "tga")
+        return std::nullopt;
     QImage img = reader.read();
     if (img.isNull())
         return std::nullopt;
