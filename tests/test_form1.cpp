@@ -7,6 +7,7 @@
 
 #include "harness.h"
 #include "platform/file_list.h"
+#include "pixel_editor/pixel_editor.h"
 #include "platform/tab_control.h"
 
 using MainWindow = FormFixture;
@@ -20,8 +21,8 @@ TEST_F(MainWindow, StartsWithItsCaptionClientAreaPanelAndTabs)
     EXPECT_EQ(form->client->palette().color(QPalette::Window), QColor(0, 0, 128));
     EXPECT_EQ(form->Frame1->palette().color(QPalette::Window), QColor(192, 192, 192));
     EXPECT_TRUE(form->isVisible());
-    EXPECT_TRUE(form->DrawEnabled);
-    EXPECT_FALSE(form->SelectMode);
+    EXPECT_TRUE(form->pixelEditor->DrawEnabled);
+    EXPECT_FALSE(form->pixelEditor->SelectMode);
 
     const QStringList captions{"Pixel Editing", "Color Keying", "RGB/Bright", "Ghosting",
                                "1/4 Tiles", "Filter / Rotate", "Animation viewer"};
@@ -139,7 +140,7 @@ TEST(MainWindowStartUp, MissingFiltersFolderIsReportedOnceAndSkipsTheTip)
     EXPECT_EQ(dialogs.shown[0].buttons, MsgButtons::OK);
     EXPECT_EQ(tips, 0);
     EXPECT_TRUE(form.isVisible());
-    EXPECT_TRUE(form.DrawEnabled);
+    EXPECT_TRUE(form.pixelEditor->DrawEnabled);
     form.filter_Click(); // the window still works
     EXPECT_EQ(form.SSTab1->Tab(), 5);
 }

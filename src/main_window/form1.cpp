@@ -12,6 +12,13 @@
 #include "platform/file_list.h"
 #include "platform/picture_buffer.h"
 #include "platform/tab_control.h"
+#include "layer_tools/animation_viewer.h"
+#include "layer_tools/color_keying.h"
+#include "layer_tools/filter_rotate.h"
+#include "layer_tools/ghosting.h"
+#include "layer_tools/quarter_tiles.h"
+#include "layer_tools/rgb_bright.h"
+#include "pixel_editor/pixel_editor.h"
 #include "texture_set/bins.h"
 #include "texture_set/layers.h"
 #include "texture_set/selector_chooser.h"
@@ -95,12 +102,16 @@ Form1::Form1(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), dialogs_(
                             ToQColor(kPanelGrey));
     SSTab1->setGeometry(7, 133, 477, 568);
 
-    // The filter list of the Filter / Rotate tab.
-    File1 = new FileListBox(SSTab1->page(5), QStringLiteral("File1"), QStringLiteral("*.fil"));
-    File1->setGeometry(154, 231, 295, 123);
-
     layers = std::make_unique<Layers>(client, *SSTab1);
     bins = std::make_unique<TextureBins>(client, Frame1, *layers, dialogs_);
+    pixelEditor = std::make_unique<PixelEditor>(SSTab1->page(0), *layers);
+    colorKeying = std::make_unique<ColorKeying>(SSTab1->page(1), *layers);
+    rgbBright = std::make_unique<RgbBright>(SSTab1->page(2), *layers);
+    ghosting = std::make_unique<Ghosting>(SSTab1->page(3), *layers);
+    quarterTiles = std::make_unique<QuarterTiles>(SSTab1->page(4), *layers);
+    filterRotate = std::make_unique<FilterRotate>(SSTab1->page(5), *layers, dialogs_);
+    animationViewer = std::make_unique<AnimationViewer>(SSTab1->page(6), *layers);
+    File1 = filterRotate->File1;
     // How the units meet: a replaced layer refreshes its mirrors, whose own
     // handlers update the colour-key picker and the ghost blend.
     layers->Ckey1->onChange = [this] { Ckey1_Change(); };
@@ -209,9 +220,9 @@ QString Form1::ToolPickItem(int Index)
 
 void Form1::Form_Load()
 {
-    SelectMode = false;
+    pixelEditor->SelectMode = false;
     show();
-    DrawEnabled = true;
+    pixelEditor->DrawEnabled = true;
     bins->CustomSetHeight = 0;
     if (!File1->setPath(QDir(ProgramFolder::Path()).filePath(QStringLiteral("Filters")))) {
         dialogs_.MsgBox(QStringLiteral("Cannot locate 'Filters' folder... filter function will not operate."),
@@ -257,11 +268,10 @@ void Form1::animview_Click() { selectTab(6); }
 
 void Form1::loadtexset_Click() { bins->loadtexset_Click(); }
 
-// The colour-key picker and the ghost blend come with their tabs.
-void Form1::Ckey1_Change() {}
-void Form1::Ckey3_Change() {}
-void Form1::Picture9_Change() {}
-void Form1::Picture10_Change() {}
+void Form1::Ckey1_Change() { colorKeying->Ckey1_Change(); }
+void Form1::Ckey3_Change() { colorKeying->Ckey3_Change(); }
+void Form1::Picture9_Change() { ghosting->Picture9_Change(); }
+void Form1::Picture10_Change() { ghosting->Picture10_Change(); }
 
 void Form1::savetexset_Click() { bins->savetexset_Click(); }
 void Form1::lefttoright_Click() { bins->lefttoright_Click(); }

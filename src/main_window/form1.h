@@ -20,6 +20,13 @@ class FileListBox;
 class Layers;
 class TextureBins;
 class Form7;
+class ColorKeying;
+class RgbBright;
+class Ghosting;
+class QuarterTiles;
+class FilterRotate;
+class AnimationViewer;
+class PixelEditor;
 
 class Form1 : public QMainWindow {
 public:
@@ -95,13 +102,16 @@ public:
     // Units of the window, each owning its controls and handlers.
     std::unique_ptr<Layers> layers;
     std::unique_ptr<TextureBins> bins;
+    std::unique_ptr<PixelEditor> pixelEditor;
+    std::unique_ptr<ColorKeying> colorKeying;
+    std::unique_ptr<RgbBright> rgbBright;
+    std::unique_ptr<Ghosting> ghosting;
+    std::unique_ptr<QuarterTiles> quarterTiles;
+    std::unique_ptr<FilterRotate> filterRotate;
+    std::unique_ptr<AnimationViewer> animationViewer;
 
     // Secondary windows: created on first use, released when they close.
     QPointer<Form7> form7;
-
-    // Window-level variables
-    bool SelectMode = false;
-    bool DrawEnabled = false;
 
     // What ending the program does (tests replace it).
     std::function<void()> endProgram;

@@ -1,0 +1,3 @@
+#include "layer_tools/animation_viewer.h"
+
+AnimationViewer::AnimationViewer(QWidget* /*page*/, Layers& layers) : layers_(layers) {}
