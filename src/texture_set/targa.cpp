@@ -191,7 +191,7 @@ std::size_t TargaPixelDataOffset(std::span<const uint8_t> file)
     return p;
 }
 
-std::optional<QImage> DecodeTarga(std::span<const uint8_t> file)
+std::optional<QImage> DecodeTarga(std::span<const uint8_t> file, qint64 maxImageBytes)
 {
     if (file.empty())
         return std::nullopt;
@@ -201,7 +201,7 @@ std::optional<QImage> DecodeTarga(std::span<const uint8_t> file)
     if (width <= 0 || height <= 0)
         return std::nullopt;
     const qint64 pixelCount = qint64(width) * height;
-    if (pixelCount * 4 > kMaxTargaImageBytes)
+    if (pixelCount * 4 > std::min(maxImageBytes, kMaxTargaImageBytes))
         return std::nullopt;
 
     QImage image = NewPicture(width, height);
