@@ -228,6 +228,16 @@ TEST_F(BinsLoad, UnreadableFilesLeaveBothBinsAsTheyWere)
     EXPECT_FALSE(QFile::exists(missing));
     EXPECT_TRUE(dialogs.shown.empty());
 
+    // Nor does it move the view, forget the hovered cell or report a wide set.
+    Load(WriteSet("wide.tga", PatternImage(320, 128, 6)));
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    bins->Command4_Click();
+    bins->Picture1_MouseMove(0, 0, 200, 70);
+    Load(missing);
+    EXPECT_EQ(bins->Picture1->Left(), -64);
+    EXPECT_EQ(bins->Text1->text(), "64");
+    EXPECT_EQ(dialogs.shown.size(), 1u);
+
     // A file that ends early still loads: each missing byte keeps the previous pixel's value.
     Load(WriteHeader("short.tga", 3, 2, QByteArray("\x0A\x14\x1E\x28", 4)));
     const QRgb first = qRgb(30, 20, 10), rest = qRgb(30, 20, 40);
@@ -481,7 +491,9 @@ TEST_F(BinsStamping, DragsStampWithOneButtonAndNeverOutsideTheSet)
         bins->Picture2_MouseMove(1, 0, x, y);
     EXPECT_TRUE(SameImage(bins->Backuppic2->Image(), stamped));
     EXPECT_EQ(bins->CustomSetHeight, 64);
-    ExpectShown(std::nullopt, QPoint(-9, -73));
+    // Each move still reloads the right bin from its master copy, so no
+    // selector is left on its edge.
+    ExpectShown(std::nullopt, std::nullopt);
 }
 
 // A long run of hovers, picks, stamps, paging and loads on both bins, checked
@@ -509,6 +521,7 @@ TEST_F(BinsSelector, BinsAlwaysShowTheirCleanCopyPlusTheCurrentSelectorOnly)
         memY = cy;
     };
     auto stamp = [&](const QImage& layer, int cx, int cy) {
+        selRight.reset(); // every stamp reloads the right bin
         if (cx < 0 || cy < 0 || cx >= 256 || cy >= 2048)
             return;
         for (int j = 0; j < 64; ++j)

@@ -166,6 +166,19 @@ TEST(PictureBuffer, MouseEventsArriveWithTheOldButtonShiftAndPositionArguments)
     EXPECT_EQ(log.downs[0], (std::array<float, 4>{1, 1, 10.5f, 20}));
     EXPECT_EQ(log.downs[1], (std::array<float, 4>{2, 6, 10, 20}));
     EXPECT_EQ(log.downs[2][0], 4);
+    // A double click: the second press raises no press and its release no click.
+    int clicks = 0, doubles = 0;
+    buf.onClick = [&] { ++clicks; };
+    buf.onDblClick = [&] { ++doubles; };
+    Send(buf, QEvent::MouseButtonRelease, {1, 1}, Qt::MiddleButton, Qt::NoButton);
+    Send(buf, QEvent::MouseButtonPress, {5, 5}, Qt::LeftButton, Qt::LeftButton);
+    Send(buf, QEvent::MouseButtonRelease, {5, 5}, Qt::LeftButton, Qt::NoButton);
+    Send(buf, QEvent::MouseButtonDblClick, {5, 5}, Qt::LeftButton, Qt::LeftButton);
+    Send(buf, QEvent::MouseButtonRelease, {5, 5}, Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(doubles, 1);
+    EXPECT_EQ(log.downs.size(), 4u);
+
     ASSERT_EQ(log.moves.size(), 2u);
     EXPECT_EQ(log.moves[0], (std::array<float, 4>{3, 3, -10, 70}));
     EXPECT_EQ(log.moves[1], (std::array<float, 4>{0, 0, 3, 3}));
@@ -182,6 +195,15 @@ TEST(Conversions, LeadingNumbersRoundingAndInt)
     EXPECT_EQ(conv::Val(".5"), 0.5);
     EXPECT_EQ(conv::Val("-"), 0);
     EXPECT_EQ(conv::Val(""), 0);
+    EXPECT_EQ(conv::Val("1 2"), 12);
+    EXPECT_EQ(conv::Val("\n\t5"), 5);
+    EXPECT_EQ(conv::Val("4.5"), 4.5);
+    EXPECT_EQ(conv::Val("&H10"), 16);
+    EXPECT_EQ(conv::Val("&o17"), 15);
+    EXPECT_EQ(conv::Val("&HFFFF"), -1);
+    EXPECT_EQ(conv::Val("&H10000"), 65536);
+    EXPECT_EQ(conv::Val("&Hxyz"), 0);
+    EXPECT_EQ(conv::Val("1e400"), 0); // out of range: no number
 
     EXPECT_EQ(conv::CInt(2.5), 2);
     EXPECT_EQ(conv::CInt(3.5), 4);

@@ -72,6 +72,13 @@ void Label::mouseReleaseEvent(QMouseEvent* e)
     pressed_ = false;
 }
 
+void Label::mouseDoubleClickEvent(QMouseEvent*)
+{
+    pressed_ = false;
+    if (onDblClick)
+        onDblClick();
+}
+
 CommandButton::CommandButton(QWidget* parent, const QString& name, QRect geometry, const QString& caption)
     : QPushButton(caption, parent)
 {

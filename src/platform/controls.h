@@ -39,11 +39,13 @@ public:
     std::function<void(int, int, float, float)> onMouseDown;
     std::function<void(int, int, float, float)> onMouseMove;
     std::function<void(int, int, float, float)> onMouseUp;
+    std::function<void()> onDblClick;
 
 protected:
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
 
 private:
     Colour backColor_ = -1;

@@ -7,12 +7,40 @@ namespace conv {
 
 double Val(const QString& text)
 {
-    const QByteArray s = text.toLatin1();
-    qsizetype i = 0;
+    // Blanks, tabs and line feeds count nowhere, not even inside the number.
+    QByteArray s;
+    s.reserve(text.size());
+    for (QChar c : text)
+        if (c != QLatin1Char(' ') && c != QLatin1Char('\t') && c != QLatin1Char('\n'))
+            s.append(c.unicode() < 128 ? char(c.unicode()) : '\x7f');
     const qsizetype n = s.size();
-    while (i < n && (s[i] == ' ' || s[i] == '\t'))
-        ++i;
-    const qsizetype start = i;
+
+    // &H and &O read hexadecimal and octal whole numbers, which wrap to 16
+    // bits when they fit in four (hex) or six (octal) digits, else to 32.
+    if (n >= 2 && s[0] == '&' && (s[1] == 'H' || s[1] == 'h' || s[1] == 'O' || s[1] == 'o')) {
+        const bool hex = s[1] == 'H' || s[1] == 'h';
+        uint64_t v = 0;
+        int digits = 0;
+        for (qsizetype i = 2; i < n && digits < 16; ++i) {
+            const char c = s[i];
+            int d = -1;
+            if (c >= '0' && c <= (hex ? '9' : '7'))
+                d = c - '0';
+            else if (hex && c >= 'a' && c <= 'f')
+                d = c - 'a' + 10;
+            else if (hex && c >= 'A' && c <= 'F')
+                d = c - 'A' + 10;
+            if (d < 0)
+                break;
+            v = v * (hex ? 16 : 8) + uint64_t(d);
+            ++digits;
+        }
+        if (v <= 0xFFFF)
+            return static_cast<int16_t>(static_cast<uint16_t>(v));
+        return static_cast<int32_t>(static_cast<uint32_t>(v));
+    }
+
+    qsizetype i = 0;
     if (i < n && (s[i] == '+' || s[i] == '-'))
         ++i;
     bool digits = false;
@@ -31,7 +59,7 @@ double Val(const QString& text)
         return 0.0;
     qsizetype end = i;
     // An exponent counts only when at least one digit follows it.
-    if (i < n && (s[i] == 'e' || s[i] == 'E')) {
+    if (i < n && (s[i] == 'e' || s[i] == 'E' || s[i] == 'd' || s[i] == 'D')) {
         qsizetype j = i + 1;
         if (j < n && (s[j] == '+' || s[j] == '-'))
             ++j;
@@ -41,8 +69,12 @@ double Val(const QString& text)
             end = j;
         }
     }
+    QByteArray number = s.left(end);
+    for (char& c : number)
+        if (c == 'd' || c == 'D')
+            c = 'e';
     bool ok = false;
-    const double v = s.mid(start, end - start).toDouble(&ok);
+    const double v = number.toDouble(&ok);
     return ok ? v : 0.0;
 }
 

@@ -7,10 +7,11 @@
 
 namespace conv {
 
-// The number at the start of a text: leading blanks skipped, then an optional
-// sign, digits, one decimal point and an exponent, up to the first character
-// that cannot continue the number. A text without a leading number gives 0
-// ("150%" -> 150, "newload" -> 0).
+// The number at the start of a text: blanks, tabs and line feeds are ignored
+// wherever they stand; an optional sign, digits, one decimal point and an
+// exponent are taken up to the first character that cannot continue the
+// number; "&H" and "&O" read hexadecimal and octal. A text without a leading
+// number gives 0 ("150%" -> 150, "newload" -> 0, "1 2" -> 12).
 double Val(const QString& text);
 
 // Round to the nearest whole number, ties to even (2.5 -> 2, 3.5 -> 4).

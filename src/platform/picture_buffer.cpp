@@ -225,3 +225,10 @@ void PictureBuffer::mouseReleaseEvent(QMouseEvent* e)
     if (e->buttons() == Qt::NoButton)
         pressedInside_ = false;
 }
+
+void PictureBuffer::mouseDoubleClickEvent(QMouseEvent*)
+{
+    pressedInside_ = false;
+    if (onDblClick)
+        onDblClick();
+}

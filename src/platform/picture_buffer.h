@@ -120,6 +120,9 @@ public:
     std::function<void(int, int, float, float)> onMouseMove;
     std::function<void(int, int, float, float)> onMouseUp;
     std::function<void()> onClick;
+    // The second press of a double click raises this instead of a press; its
+    // release raises a release but no click.
+    std::function<void()> onDblClick;
 
     static int ButtonOf(Qt::MouseButton b);
     static int ButtonsOf(Qt::MouseButtons b);
@@ -130,6 +133,7 @@ protected:
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
 
 private:
     void resizeImage(int width, int height);

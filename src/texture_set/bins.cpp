@@ -248,17 +248,17 @@ void TextureBins::Command4_Click()
 void TextureBins::StampLayer(PictureBuffer& layer, int cx, int cy)
 {
     // A drag that left the bin addresses cells outside the 4 x 32 grid: they
-    // are not part of the set, so nothing is stamped and the used height
-    // stays within the canvas.
-    if (cx < 0 || cy < 0 || cx >= kRightBinWidth || cy >= kRightBinHeight)
-        return;
-    const int w = preview->Width(), h = preview->Height();
-    const uint64_t before = Backuppic2->revision();
-    Backuppic2->PaintPicture(layer.Image(), cx, cy, w, h, 0, 0, PictureBuffer::vbSrcAnd);
-    Backuppic2->PaintPicture(layer.Image(), cx, cy, w, h, 0, 0, PictureBuffer::vbSrcPaint);
-    rightLink.DrewOnCopy(QRect(cx, cy, w, h), before);
-    if (cy + 64 > CustomSetHeight)
-        CustomSetHeight = cy + 64;
+    // are not part of the set, so nothing is stamped there and the used
+    // height stays within the canvas; the bin is still reloaded.
+    if (cx >= 0 && cy >= 0 && cx < kRightBinWidth && cy < kRightBinHeight) {
+        const int w = preview->Width(), h = preview->Height();
+        const uint64_t before = Backuppic2->revision();
+        Backuppic2->PaintPicture(layer.Image(), cx, cy, w, h, 0, 0, PictureBuffer::vbSrcAnd);
+        Backuppic2->PaintPicture(layer.Image(), cx, cy, w, h, 0, 0, PictureBuffer::vbSrcPaint);
+        rightLink.DrewOnCopy(QRect(cx, cy, w, h), before);
+        if (cy + 64 > CustomSetHeight)
+            CustomSetHeight = cy + 64;
+    }
     Backuppic2->Refresh();
     rightLink.Restore(); // Picture2.Picture = Backuppic2.Image
     Picture2->Refresh();
@@ -309,13 +309,13 @@ void TextureBins::Command8_Click()
 // ---------------------------------------------------------------------------
 // Loading a texture set
 
-void TextureBins::LoadTarga(const QString& strFileName, PictureBuffer& picPictureBox)
+bool TextureBins::LoadTarga(const QString& strFileName, PictureBuffer& picPictureBox)
 {
     // Opening for reading never creates a file. A file that cannot be opened,
     // mapped or decoded leaves every bin as it was.
     QFile file(strFileName);
     if (!file.open(QIODevice::ReadOnly) || file.size() <= 0)
-        return;
+        return false;
     std::optional<QImage> picture;
     if (const uchar* data = file.map(0, file.size())) {
         picture = DecodeTarga(std::span<const uint8_t>(data, static_cast<size_t>(file.size())));
@@ -332,7 +332,7 @@ void TextureBins::LoadTarga(const QString& strFileName, PictureBuffer& picPictur
     }
     file.close();
     if (!picture)
-        return;
+        return false;
 
     // Drawn while hidden, so it is seen all at once.
     picPictureBox.hide();
@@ -344,6 +344,7 @@ void TextureBins::LoadTarga(const QString& strFileName, PictureBuffer& picPictur
     BackupPic->setHeight(Picture1->Height());
     BackupPic->setWidth(Picture1->Width());
     BackupPic->setPicture(Picture1->Image());
+    return true;
 }
 
 void TextureBins::ShowWideSetMessage(const QString& name)
@@ -362,8 +363,11 @@ void TextureBins::loadtexset_Click()
     const QString& name = *chosen;
     // The ending is tested case-sensitively: ".Tga" goes to the picture loader.
     if (name.endsWith(QLatin1String(".tga")) || name.endsWith(QLatin1String(".TGA"))) {
+        // A file that cannot be read as a texture set changes nothing: not
+        // the bins, not the view, not the remembered cell.
+        if (!LoadTarga(name, *Picture1))
+            return;
         Text1->setText(QStringLiteral("newload"));
-        LoadTarga(name, *Picture1);
         Picture1->setTop(0);
         Picture1->setLeft(0);
         ShowWideSetMessage(name);

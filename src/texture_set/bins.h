@@ -84,8 +84,9 @@ public:
     void StampLayer(PictureBuffer& layer, int cx, int cy);
 
     // Reads a Targa texture set into picPictureBox and the left bin's clean
-    // copy. A file that cannot be read as a texture set changes nothing.
-    void LoadTarga(const QString& strFileName, PictureBuffer& picPictureBox);
+    // copy. A file that cannot be read as a texture set changes nothing and
+    // gives false.
+    bool LoadTarga(const QString& strFileName, PictureBuffer& picPictureBox);
     // File > Load Texture Set
     void loadtexset_Click();
 

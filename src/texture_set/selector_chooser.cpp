@@ -16,9 +16,13 @@ Form7::Form7(PictureBuffer& square, QWidget* parent)
     setAttribute(Qt::WA_DeleteOnClose);
 
     Label1 = new QLabel(QStringLiteral("Choose a selector to follow your mouse in the texture bins:"), this);
-    Label1->setGeometry(7, 7, 335, 22);
+    Label1->setGeometry(7, 7, 309, 22);
+    Label1->setWordWrap(true);
+    QFont small = Label1->font();
+    small.setPixelSize(10);
+    Label1->setFont(small);
     Label2 = new QLabel(QStringLiteral("Current:"), this);
-    Label2->setGeometry(133, 35, 82, 15);
+    Label2->setGeometry(133, 35, 78, 15);
     Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
     Picture1 = new PictureBuffer(this, QStringLiteral("Picture1"), 133, 49, 82, 82, 0x00C0C0C0);
