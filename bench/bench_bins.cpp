@@ -5,6 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include "main_window/form1.h"
@@ -12,6 +13,7 @@
 #include "platform/picture_buffer.h"
 #include "texture_set/bins.h"
 #include "texture_set/layers.h"
+#include "texture_set/targa.h"
 
 namespace {
 
@@ -46,6 +48,28 @@ struct Bench {
         bins.RestoreBins();
     }
 };
+
+// Loading a 4096 x 4096 texture set from a file into the left bin and its
+// clean copy, beside a plain copy of the same number of bytes.
+void BM_LoadTargaIntoBin4096(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    const QString name = QDir(dir.path()).filePath(QStringLiteral("big.tga"));
+    {
+        QFile f(name);
+        f.open(QIODevice::WriteOnly);
+        TargaHeader h = TextureSetHeader(4096);
+        h.Width = 4096;
+        const auto head = EncodeTargaHeader(h);
+        f.write(reinterpret_cast<const char*>(head.data()), kTargaHeaderSize);
+        f.write(QByteArray(4096 * 4096 * 3, '\x5a'));
+    }
+    Bench b;
+    for (auto _ : state)
+        b.bins.LoadTarga(name, *b.bins.Picture1);
+    state.SetBytesProcessed(int64_t(state.iterations()) * 4096 * 4096 * 3);
+}
+BENCHMARK(BM_LoadTargaIntoBin4096)->Unit(benchmark::kMillisecond);
 
 void BM_HoverCellChange(benchmark::State& state)
 {

@@ -136,6 +136,16 @@ void PictureBuffer::DrawPixels(QImage img)
     update();
 }
 
+void PictureBuffer::ResizeAndDrawPixels(QImage img)
+{
+    if (img.format() != QImage::Format_RGB32)
+        img = img.convertToFormat(QImage::Format_RGB32);
+    image_ = std::move(img);
+    resize(image_.size());
+    ++revision_;
+    update();
+}
+
 void PictureBuffer::Cls()
 {
     image_.fill(ToQRgb(backColor_));

@@ -87,6 +87,10 @@ public:
     // Draws a whole picture over the image at (0, 0), pixel for pixel, as a
     // loop of SetPixel would: it raises nothing. Parts beyond the image are cut.
     void DrawPixels(QImage img);
+    // Gives the buffer img's size and draws img over all of it: the same as
+    // setting Height and Width and then DrawPixels, without first filling
+    // the new area that img covers anyway.
+    void ResizeAndDrawPixels(QImage img);
 
     // Direct access for bulk pixel work (Format_RGB32). Writing through it is
     // drawing: it raises nothing. Call markDrawn() afterwards.

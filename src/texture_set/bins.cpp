@@ -336,9 +336,7 @@ bool TextureBins::LoadTarga(const QString& strFileName, PictureBuffer& picPictur
 
     // Drawn while hidden, so it is seen all at once.
     picPictureBox.hide();
-    picPictureBox.setHeight(picture->height());
-    picPictureBox.setWidth(picture->width());
-    picPictureBox.DrawPixels(std::move(*picture));
+    picPictureBox.ResizeAndDrawPixels(std::move(*picture));
     picPictureBox.show();
 
     BackupPic->setHeight(Picture1->Height());
