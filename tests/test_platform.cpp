@@ -1,3 +1,5 @@
+#include <cmath>
+
 #include <QApplication>
 #include <QMouseEvent>
 #include <QTemporaryDir>
@@ -203,7 +205,10 @@ TEST(Conversions, LeadingNumbersRoundingAndInt)
     EXPECT_EQ(conv::Val("&HFFFF"), -1);
     EXPECT_EQ(conv::Val("&H10000"), 65536);
     EXPECT_EQ(conv::Val("&Hxyz"), 0);
-    EXPECT_EQ(conv::Val("1e400"), 0); // out of range: no number
+    EXPECT_EQ(conv::Val("1e400"), HUGE_VAL); // too large: tellable from no number
+    EXPECT_EQ(conv::Val("-1e400"), -HUGE_VAL);
+    EXPECT_EQ(conv::Val("1e-400"), 0);
+    EXPECT_EQ(conv::CInt(conv::Val("1e400")), 32767);
 
     EXPECT_EQ(conv::CInt(2.5), 2);
     EXPECT_EQ(conv::CInt(3.5), 4);

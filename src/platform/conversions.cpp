@@ -1,5 +1,6 @@
 #include "platform/conversions.h"
 
+#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -73,9 +74,22 @@ double Val(const QString& text)
     for (char& c : number)
         if (c == 'd' || c == 'D')
             c = 'e';
-    bool ok = false;
-    const double v = number.toDouble(&ok);
-    return ok ? v : 0.0;
+    // A number too large for a double reads as an infinity of its sign, so
+    // callers can tell it from a missing number; one too small reads as 0.
+    const char* first = number.constData();
+    const char* last = first + number.size();
+    if (*first == '+')
+        ++first;
+    double v = 0.0;
+    const auto [ptr, ec] = std::from_chars(first, last, v);
+    if (ec == std::errc::result_out_of_range) {
+        const bool negative = number.startsWith('-');
+        bool huge = false; // an exponent above zero means too large, not too small
+        const qsizetype e = number.indexOf('e');
+        huge = e >= 0 && number.at(e + 1) != '-';
+        return huge ? (negative ? -HUGE_VAL : HUGE_VAL) : 0.0;
+    }
+    return ec == std::errc() ? v : 0.0;
 }
 
 double RoundHalfEven(double v)
