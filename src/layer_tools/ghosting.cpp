@@ -1,5 +1,160 @@
 #include "layer_tools/ghosting.h"
 
-Ghosting::Ghosting(QWidget* /*page*/, Layers& layers) : layers_(layers) {}
-void Ghosting::Picture9_Change() {}
-void Ghosting::Picture10_Change() {}
+#include <QApplication>
+
+#include "platform/controls.h"
+#include "platform/conversions.h"
+#include "platform/picture_buffer.h"
+#include "platform/slanted_line.h"
+#include "texture_set/layers.h"
+
+namespace {
+
+// The weight divided by 255 once, shared by every channel of every pixel.
+inline int MixChannel(int a, int b, double share)
+{
+    // The difference is a whole number, so it converts to double exactly;
+    // multiply first, then add b.
+    const double mixed = share * static_cast<double>(a - b) + static_cast<double>(b);
+    const double r = conv::RoundHalfEven(mixed);
+    return r < 0.0 ? 0 : (r > 255.0 ? 255 : static_cast<int>(r));
+}
+
+double Share(int weight) { return static_cast<double>(weight) / 255.0; }
+
+constexpr Colour kNavy = 0x00800000;
+// A read outside a picture gives -1, whose channels split into red 255,
+// green 0, blue 0.
+constexpr QRgb kOutside = 0xFFFF0000u;
+
+} // namespace
+
+int BlendChannel(int a, int b, int weight) { return MixChannel(a, b, Share(weight)); }
+
+Colour BlendColour(Colour a, Colour b, int weight)
+{
+    const RgbParts pa = SplitColor(a), pb = SplitColor(b);
+    const double share = Share(weight);
+    return RGB(MixChannel(pa.red, pb.red, share), MixChannel(pa.green, pb.green, share),
+               MixChannel(pa.blue, pb.blue, share));
+}
+
+QImage BlendGhostPixels(const QImage& layerA, const QImage& layerB, int weight, int w, int h)
+{
+    if (w <= 0 || h <= 0)
+        return {};
+    auto rgb32 = [](const QImage& img) {
+        return img.isNull() || img.format() == QImage::Format_RGB32 ? img : img.convertToFormat(QImage::Format_RGB32);
+    };
+    const QImage a = rgb32(layerA), b = rgb32(layerB);
+    const double share = Share(weight);
+    QImage out(w, h, QImage::Format_RGB32);
+    for (int y = 0; y < h; ++y) {
+        const auto* ra = y < a.height() ? reinterpret_cast<const QRgb*>(a.constScanLine(y)) : nullptr;
+        const auto* rb = y < b.height() ? reinterpret_cast<const QRgb*>(b.constScanLine(y)) : nullptr;
+        const int wa = ra ? a.width() : 0, wb = rb ? b.width() : 0;
+        auto* d = reinterpret_cast<QRgb*>(out.scanLine(y));
+        for (int x = 0; x < w; ++x) {
+            const QRgb pa = x < wa ? ra[x] : kOutside;
+            const QRgb pb = x < wb ? rb[x] : kOutside;
+            d[x] = qRgb(MixChannel(qRed(pa), qRed(pb), share), MixChannel(qGreen(pa), qGreen(pb), share),
+                        MixChannel(qBlue(pa), qBlue(pb), share));
+        }
+    }
+    return out;
+}
+
+QImage EnlargeTwice(const QImage& source)
+{
+    if (source.isNull())
+        return {};
+    const QImage in = source.format() == QImage::Format_RGB32 ? source : source.convertToFormat(QImage::Format_RGB32);
+    QImage out(in.width() * 2, in.height() * 2, QImage::Format_RGB32);
+    for (int j = 0; j < in.height(); ++j) {
+        const auto* s = reinterpret_cast<const QRgb*>(in.constScanLine(j));
+        auto* top = reinterpret_cast<QRgb*>(out.scanLine(2 * j));
+        auto* bottom = reinterpret_cast<QRgb*>(out.scanLine(2 * j + 1));
+        for (int i = 0; i < in.width(); ++i) {
+            top[2 * i] = top[2 * i + 1] = s[i];
+            bottom[2 * i] = bottom[2 * i + 1] = s[i];
+        }
+    }
+    return out;
+}
+
+Ghosting::Ghosting(QWidget* page, Layers& layers) : layers_(layers)
+{
+    const QColor faceColour = QApplication::palette().color(QPalette::Button);
+    const Colour face = RGB(faceColour.red(), faceColour.green(), faceColour.blue());
+
+    Shape12 = Shape(page, QStringLiteral("Shape12"), QRect(0, 0, 477, 596), face, face);
+    Shape12->lower();
+    Label13 = new Label(page, QStringLiteral("Label13"), QRect(21, 21, 197, 36),
+                        QStringLiteral("Adjust the transparency level between the two textures with the slider bar:"));
+    Picture10 = layers.Picture10;
+    Picture11 = new PictureBuffer(page, QStringLiteral("Picture11"), 63, 133, 64, 64, kNavy);
+    Picture9 = layers.Picture9;
+    Line11 = new SlantedLine(page, QStringLiteral("Line11"), QPoint(126, 133), QPoint(147, 126));
+    Line12 = new SlantedLine(page, QStringLiteral("Line12"), QPoint(126, 196), QPoint(147, 203));
+    Picture12 = new PictureBuffer(page, QStringLiteral("Picture12"), 147, 98, 128, 128, kNavy);
+
+    Slider1 = new Slider(page, QStringLiteral("Slider1"), QRect(322, 35, 42, 260), Qt::Vertical, 0, kWeightMax, 1, 5);
+    Slider1->setValue(kWeightStart);
+    Slider1->setToolTip(QStringLiteral("Up: more of layer A; down: more of layer B"));
+    Command28 = new CommandButton(page, QStringLiteral("Command28"), QRect(357, 154, 50, 22), QStringLiteral("50/50"));
+
+    Line9 = Line(page, QStringLiteral("Line9"), QPoint(455, 308), QPoint(14, 308));
+    Label14 = new Label(page, QStringLiteral("Label14"), QRect(14, 322, 190, 29),
+                        QStringLiteral("Set to either layer A or B:"));
+    Command30 = new CommandButton(page, QStringLiteral("Command30"), QRect(63, 357, 85, 29), QStringLiteral("A"));
+    Command30->setToolTip(QStringLiteral("Set layer A"));
+    Command29 = new CommandButton(page, QStringLiteral("Command29"), QRect(161, 357, 85, 29), QStringLiteral("B"));
+    Command29->setToolTip(QStringLiteral("Set layer B"));
+
+    // The captions were laid out for a small dialog font: keep them whole.
+    for (Label* l : {Label13, Label14}) {
+        QFont f = l->font();
+        f.setPixelSize(11);
+        l->setFont(f);
+    }
+
+    Slider1->onChange = [this] { Slider1_Change(); };
+    Command28->onClick = [this] { Command28_Click(); };
+    Command30->onClick = [this] { Command30_Click(); };
+    Command29->onClick = [this] { Command29_Click(); };
+}
+
+Ghosting::~Ghosting()
+{
+    // The controls belong to the tab page and may outlive this unit by a
+    // moment: nothing they raise may reach it any more.
+    Slider1->onChange = nullptr;
+    for (CommandButton* b : {Command28, Command30, Command29})
+        b->onClick = nullptr;
+}
+
+void Ghosting::BlendGhostLayers()
+{
+    Picture11->DrawPixels(BlendGhostPixels(Picture9->Image(), Picture10->Image(), Slider1->Value(),
+                                           Picture11->Width(), Picture11->Height()));
+    Picture11->Refresh();
+}
+
+void Ghosting::DrawDoubleView()
+{
+    Picture12->DrawPixels(EnlargeTwice(Picture11->Image()));
+    Picture12->Refresh();
+}
+
+void Ghosting::Picture9_Change() { BlendGhostLayers(); }
+void Ghosting::Picture10_Change() { BlendGhostLayers(); }
+
+void Ghosting::Slider1_Change()
+{
+    BlendGhostLayers();
+    DrawDoubleView();
+}
+
+void Ghosting::Command28_Click() { Slider1->setValueFromCode(kWeightStart); }
+void Ghosting::Command30_Click() { layers_.Image1->setPicture(Picture11->Image()); }
+void Ghosting::Command29_Click() { layers_.Image2->setPicture(Picture11->Image()); }

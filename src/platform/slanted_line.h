@@ -1,0 +1,23 @@
+#pragma once
+// A line between any two points of its parent, at any slope (the Line helper
+// of controls.h draws only horizontal and vertical ones). It ignores the
+// mouse, like the other decorations.
+#include <QPoint>
+#include <QWidget>
+
+#include "texture_set/colour.h"
+
+class SlantedLine : public QWidget {
+public:
+    SlantedLine(QWidget* parent, const QString& name, QPoint from, QPoint to, Colour colour = 0x00808080);
+    QPoint From() const { return from_; }
+    QPoint To() const { return to_; }
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+
+private:
+    QPoint from_;
+    QPoint to_;
+    Colour colour_;
+};

@@ -1,0 +1,168 @@
+// The RGB/Bright tab: exact tinted pixels, recomputation from the untouched
+// source, the brightness bar, typed percentages and writing back to a layer.
+#include <cmath>
+#include <vector>
+
+#include <QApplication>
+#include <gtest/gtest.h>
+
+#include "harness.h"
+#include "layer_tools/ghosting.h"
+#include "layer_tools/rgb_bright.h"
+#include "platform/controls.h"
+#include "platform/tab_control.h"
+#include "texture_set/layers.h"
+
+namespace {
+
+// Each channel scaled on its own: percentage / 100 first, then times the channel.
+QImage ExpectedTint(const QImage& src, int r, int g, int b)
+{
+    auto ch = [](int c, int p) { return std::min(255, int(std::nearbyint((p / 100.0) * c))); };
+    QImage out = src.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < out.height(); ++y)
+        for (int x = 0; x < out.width(); ++x) {
+            const QRgb p = out.pixel(x, y);
+            out.setPixel(x, y, qRgb(ch(qRed(p), r), ch(qGreen(p), g), ch(qBlue(p), b)));
+        }
+    return out;
+}
+
+struct RgbBrightTest : FormFixture {
+    RgbBright* tab = nullptr;
+    std::vector<std::vector<int>> runs; // R, G, B as each recomputation saw them
+    QImage source = PatternImage(64, 64, 9);
+
+    void SetUp() override
+    {
+        FormFixture::SetUp();
+        tab = form->rgbBright.get();
+        // Picture6 is replaced by every load and every recomputation.
+        tab->Picture6->onChange = [this] { runs.push_back({tab->R->Value(), tab->G->Value(), tab->B->Value()}); };
+        form->layers->Image1->setPicture(source);
+    }
+    std::vector<QString> Boxes() const { return {tab->Text5->Text(), tab->Text6->Text(), tab->Text7->Text()}; }
+};
+
+} // namespace
+
+TEST(TintTest, ChannelsScaleDividingFirstAndRoundingHalfToEven)
+{
+    EXPECT_EQ(TintChannel(101, 150), 152); // 151.5
+    EXPECT_EQ(TintChannel(5, 50), 2);      // 2.5
+    EXPECT_EQ(TintChannel(15, 110), 16);   // 16.5
+    EXPECT_EQ(TintChannel(25, 110), 28);   // 27.500000000000004
+    EXPECT_EQ(TintChannel(150, 7), 11);    // 10.500000000000002; 150 * 7 / 100 would give 10
+    EXPECT_EQ(TintChannel(90, 35), 31);    // multiplying first would give 32
+    EXPECT_EQ(TintColour(RGB(200, 101, 5), 200, 150, 50), RGB(255, 152, 2));
+    EXPECT_EQ(TintColour(0x00FFFFFF, 0, 0, 0), 0);
+
+    const QImage src = PatternImage(64, 64, 3);
+    EXPECT_EQ(TintPixels(src, 150, 70, 35), ExpectedTint(src, 150, 70, 35)); // no channel mixed up
+    EXPECT_EQ(TintPixels(src, 100, 100, 100), src);
+}
+
+TEST_F(RgbBrightTest, LoadingCopiesTheLayerAndPutsTheSlidersBackTo100)
+{
+    EXPECT_EQ(Boxes(), (std::vector<QString>{"", "", ""}));
+    tab->Command16_Click();
+    EXPECT_EQ(tab->Picture5->Image(), source);
+    EXPECT_EQ(tab->Picture6->Image(), source);
+    EXPECT_EQ(runs.size(), 1u); // the copy only: every slider already at 100
+    EXPECT_EQ(Boxes(), (std::vector<QString>{"", "", ""}));
+
+    // Away from 100, a load of layer B recomputes once per slider it moves back.
+    const QImage b = PatternImage(64, 64, 40);
+    form->layers->Image2->setPicture(b);
+    tab->tint->setValueFromCode(120);
+    runs.clear();
+    tab->Command17_Click();
+    EXPECT_EQ(runs.size(), 4u); // the copy, then R, G, B set back by the brightness bar
+    EXPECT_EQ(tab->Picture6->Image(), b);
+    EXPECT_EQ(Boxes(), (std::vector<QString>{"100%", "100%", "100%"}));
+    EXPECT_EQ(tab->tint->Value(), 100);
+}
+
+TEST_F(RgbBrightTest, BrightnessSetsRedGreenBlueInTurnAndTintsNeverCompound)
+{
+    tab->Command16_Click();
+    runs.clear();
+    tab->tint->setValueFromCode(120);
+    EXPECT_EQ(runs, (std::vector<std::vector<int>>{{120, 100, 100}, {120, 120, 100}, {120, 120, 120}}));
+    EXPECT_EQ(Boxes(), (std::vector<QString>{"120%", "120%", "120%"}));
+    EXPECT_EQ(tab->Picture6->Image(), ExpectedTint(source, 120, 120, 120));
+
+    tab->R->setValueFromCode(80);
+    EXPECT_EQ(Boxes(), (std::vector<QString>{"80%", "120%", "120%"}));
+    EXPECT_EQ(tab->tint->Value(), 120);
+
+    // Every setting starts again from the untinted copy.
+    tab->R->setValueFromCode(0);
+    tab->G->setValueFromCode(200);
+    tab->B->setValueFromCode(35);
+    EXPECT_EQ(tab->Picture6->Image(), ExpectedTint(source, 0, 200, 35));
+    form->layers->Image1->setPicture(SolidImage(64, 64, 0)); // the tab keeps its own copy
+    tab->Command27_Click();
+    EXPECT_EQ(tab->Picture6->Image(), source);
+    EXPECT_EQ(Boxes(), (std::vector<QString>{"100%", "100%", "100%"}));
+    EXPECT_EQ(tab->tint->Value(), 100);
+}
+
+TEST_F(RgbBrightTest, TypedPercentagesApplyOnLeavingTheBoxOrAreIgnored)
+{
+    tab->Command16_Click();
+    auto type = [](TextBox* box, const char* text) { box->setTextValue(QString::fromLatin1(text)); };
+    type(tab->Text5, "100"); // unchanged value: nothing runs, the text stays as typed
+    tab->Text5_LostFocus();
+    EXPECT_EQ(tab->Text5->Text(), "100");
+    EXPECT_EQ(runs.size(), 1u);
+
+    type(tab->Text5, " 150%");
+    tab->Text5_LostFocus();
+    EXPECT_EQ(tab->R->Value(), 150);
+    EXPECT_EQ(Boxes(), (std::vector<QString>{"150%", "100%", "100%"}));
+    EXPECT_EQ(tab->Picture6->Image(), ExpectedTint(source, 150, 100, 100));
+
+    for (const char* bad : {"250", "-1", "200.6", "99999999999"}) {
+        type(tab->Text6, bad);
+        tab->Text6_LostFocus();
+        EXPECT_EQ(tab->G->Value(), 100) << bad;
+        EXPECT_EQ(tab->Text6->Text(), bad);
+    }
+    type(tab->Text7, "12.5");
+    tab->Text7_LostFocus();
+    EXPECT_EQ(tab->B->Value(), 12);
+    type(tab->Text7, "newload");
+    tab->Text7_LostFocus();
+    EXPECT_EQ(tab->B->Value(), 0);
+    EXPECT_EQ(tab->Picture6->Image(), ExpectedTint(source, 150, 100, 0));
+
+    // The real focus moving from one box to another applies the first.
+    form->SSTab1->setTab(2);
+    form->show();
+    QApplication::setActiveWindow(form.get());
+    tab->Text6->setFocus();
+    type(tab->Text6, "60");
+    tab->Text7->setFocus();
+    EXPECT_EQ(tab->G->Value(), 60);
+}
+
+TEST_F(RgbBrightTest, SetButtonsReplaceTheLayerAndRunItsCascade)
+{
+    form->ghosting->Slider1->setValueFromCode(0); // the blend shows layer B alone
+    tab->Command16_Click();
+    tab->tint->setValueFromCode(150);
+    const QImage tinted = tab->Picture6->Image();
+
+    tab->Command25_Click();
+    EXPECT_EQ(form->layers->Image2->Image(), tinted);
+    EXPECT_EQ(form->layers->Ckey3->Image(), tinted);
+    EXPECT_EQ(form->ghosting->Picture11->Image(), tinted); // recomputed from the new layer B
+
+    tab->R->setValueFromCode(10);
+    tab->Command26_Click();
+    EXPECT_EQ(form->layers->Image1->Image(), ExpectedTint(source, 10, 150, 150));
+    EXPECT_EQ(form->layers->Ckey1->Image(), form->layers->Image1->Image());
+    EXPECT_EQ(tab->Picture5->Image(), source); // the tab's own state stays
+    EXPECT_EQ(tab->R->Value(), 10);
+}
