@@ -1,9 +1,296 @@
 #include "layer_tools/filter_rotate.h"
 
-#include "platform/file_list.h"
+#include <algorithm>
+#include <cmath>
 
-FilterRotate::FilterRotate(QWidget* page, Layers& layers, Dialogs& /*dialogs*/) : layers_(layers)
+#include <QDir>
+#include <QEvent>
+#include <QIcon>
+#include <QPixmap>
+
+#include "artwork/filter_rotate_art.h"
+#include "layer_tools/filter_files.h"
+#include "platform/controls.h"
+#include "platform/dialogs.h"
+#include "platform/environment.h"
+#include "platform/file_list.h"
+#include "platform/picture_buffer.h"
+#include "texture_set/layers.h"
+
+namespace {
+
+constexpr Colour kNavy = 0x00800000;
+constexpr Colour kButtonFace = 0x00C0C0C0; // the tab pages' grey
+constexpr Colour kSeparator = 0x00808080;
+constexpr Colour kRefreshGrey = 0x00808080;
+
+QImage AsRgb32(const QImage& img)
 {
+    return img.format() == QImage::Format_RGB32 ? img : img.convertToFormat(QImage::Format_RGB32);
+}
+
+// Tells whether a mouse press is being delivered to the filter list, so a
+// selection change it causes is left to the press handler, which also runs
+// when the press lands on the entry already selected.
+class PressWatcher : public QObject {
+public:
+    using QObject::QObject;
+    bool pressing = false;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override
+    {
+        if (e->type() == QEvent::MouseButtonPress)
+            pressing = true;
+        else if (e->type() == QEvent::MouseButtonRelease)
+            pressing = false;
+        return QObject::eventFilter(watched, e);
+    }
+};
+
+} // namespace
+
+QImage TurnTile(const QImage& tile, TileTurn turn)
+{
+    const QImage src = AsRgb32(tile);
+    const int w = src.width(), h = src.height();
+    const bool quarter = turn == TileTurn::Clockwise || turn == TileTurn::CounterClockwise;
+    QImage out(quarter ? h : w, quarter ? w : h, QImage::Format_RGB32);
+    if (out.isNull())
+        return out;
+    uchar* const base = out.bits();
+    const qsizetype stride = out.bytesPerLine();
+    auto row = [&](int y) { return reinterpret_cast<QRgb*>(base + y * stride); };
+    for (int y = 0; y < h; ++y) {
+        const QRgb* in = reinterpret_cast<const QRgb*>(src.constScanLine(y));
+        switch (turn) {
+        case TileTurn::Clockwise:
+            for (int x = 0; x < w; ++x)
+                row(x)[h - 1 - y] = in[x];
+            break;
+        case TileTurn::CounterClockwise:
+            for (int x = 0; x < w; ++x)
+                row(w - 1 - x)[y] = in[x];
+            break;
+        case TileTurn::FlipHorizontal: {
+            QRgb* line = row(y);
+            for (int x = 0; x < w; ++x)
+                line[w - 1 - x] = in[x];
+            break;
+        }
+        case TileTurn::FlipVertical:
+            std::copy(in, in + w, row(h - 1 - y));
+            break;
+        }
+    }
+    return out;
+}
+
+int FilterChannel(int filter, int layer)
+{
+    // The division first, as its own double; the order changes the result
+    // for a few pairs (147 / 255 * 85 is just under 49).
+    const double weight = static_cast<double>(filter) / 255.0;
+    return static_cast<int>(std::floor(weight * static_cast<double>(layer)));
+}
+
+Colour FilterPixel(Colour filter, Colour layer)
+{
+    const RgbParts f = SplitColor(filter);
+    const RgbParts l = SplitColor(layer);
+    return RGB(FilterChannel(f.red, l.red), FilterChannel(f.green, l.green), FilterChannel(f.blue, l.blue));
+}
+
+QImage ApplyFilterBitmap(const QImage& filter, const QImage& tile)
+{
+    const QImage f = AsRgb32(filter);
+    QImage out = AsRgb32(tile).copy();
+    const int w = std::min(out.width(), f.width());
+    const int h = std::min(out.height(), f.height());
+    for (int y = 0; y < h; ++y) {
+        const QRgb* fr = reinterpret_cast<const QRgb*>(f.constScanLine(y));
+        QRgb* row = reinterpret_cast<QRgb*>(out.scanLine(y));
+        for (int x = 0; x < w; ++x)
+            row[x] = PictureBuffer::ToQRgb(
+                FilterPixel(PictureBuffer::FromQRgb(fr[x]), PictureBuffer::FromQRgb(row[x])));
+    }
+    return out;
+}
+
+FilterRotate::FilterRotate(QWidget* page, Layers& layers, Dialogs& dialogs) : layers_(layers), dialogs_(dialogs)
+{
+    Shape14 = Shape(page, QStringLiteral("Shape14"), QRect(0, 0, 477, 596), kButtonFace, kButtonFace);
+    Shape14->lower();
+
+    // 1.) Loading
+    // Wide enough for the instruction to fit in two lines below the tab captions.
+    Label15 = new Label(page, QStringLiteral("Label15"), QRect(14, 21, 446, 28),
+                        QStringLiteral("1.) Load the layer you want to rotate or filter into the box by clicking "
+                                       "the load A or B buttons."));
+    Command39 = new CommandButton(page, QStringLiteral("Command39"), QRect(147, 49, 78, 43),
+                                  QStringLiteral("Load layer A"));
+    Command40 = new CommandButton(page, QStringLiteral("Command40"), QRect(245, 49, 78, 43),
+                                  QStringLiteral("Load layer B"));
+    Picture15 = new PictureBuffer(page, QStringLiteral("Picture15"), 63, 49, kSide, kSide, kNavy);
+    Picture15->hide();
+    FilterBuffer = new PictureBuffer(page, QStringLiteral("FilterBuffer"), 364, 49, kSide, kSide, kNavy);
+    FilterBuffer->hide();
+    Line10 = Line(page, QStringLiteral("Line10"), QPoint(14, 105), QPoint(448, 105), kSeparator);
+
+    // 2.) Turning and mirroring
+    Label16 = new Label(page, QStringLiteral("Label16"), QRect(14, 119, 225, 22),
+                        QStringLiteral("2.) Rotate the texture here:"));
+    RotBuffer = new PictureBuffer(page, QStringLiteral("RotBuffer"), 63, 140, kSide, kSide, kNavy);
+    RotBuffer->hide();
+    Command37 = new CommandButton(page, QStringLiteral("Command37"), QRect(147, 140, 50, 64));
+    Command37->setIcon(QIcon(QPixmap::fromImage(artwork::RotateArrowIcon(true))));
+    Command37->setIconSize(QSize(32, 32));
+    Command37->setToolTip(QStringLiteral("Rotate clockwise"));
+    WorkTile = new PictureBuffer(page, QStringLiteral("Picture13"), 203, 140, kSide, kSide, kNavy);
+    Command38 = new CommandButton(page, QStringLiteral("Command38"), QRect(273, 140, 50, 64));
+    Command38->setIcon(QIcon(QPixmap::fromImage(artwork::RotateArrowIcon(false))));
+    Command38->setIconSize(QSize(32, 32));
+    Command38->setToolTip(QStringLiteral("Rotate counter-clockwise"));
+    Command44 = new CommandButton(page, QStringLiteral("Command44"), QRect(343, 140, 99, 29),
+                                  QStringLiteral("Flip Horizontal"));
+    Command45 = new CommandButton(page, QStringLiteral("Command45"), QRect(343, 175, 99, 29),
+                                  QStringLiteral("Flip Vertical"));
+    Line13 = Line(page, QStringLiteral("Line13"), QPoint(14, 217), QPoint(448, 217), kSeparator);
+
+    // 3.) Filters
+    Label17 = new Label(page, QStringLiteral("Label17"), QRect(14, 231, 141, 30),
+                        QStringLiteral("3.) Or apply a pre-made filter:"));
     File1 = new FileListBox(page, QStringLiteral("File1"), QStringLiteral("*.fil"));
     File1->setGeometry(154, 231, 295, 123);
+    FilterPreview = new PictureBuffer(page, QStringLiteral("Picture14"), 56, 266, kSide, kSide, kNavy);
+    FilterPreview->setToolTip(QStringLiteral("Wow! What a cool filter!"));
+    Text4 = new TextBox(page, QStringLiteral("Text4"), QRect(154, 357, 295, 22));
+    // Just below the caption box, in a small font so its caption fits on one line.
+    Label19 = new Label(page, QStringLiteral("Label19"), QRect(385, 380, 64, 15), QStringLiteral("Refresh List"),
+                        Qt::AlignCenter);
+    Label19->setWordWrap(false);
+    QFont small = Label19->font();
+    small.setPixelSize(10);
+    Label19->setFont(small);
+    Label19->setBackColor(kRefreshGrey);
+    Label19->setCursor(Qt::PointingHandCursor);
+    Line14 = Line(page, QStringLiteral("Line14"), QPoint(14, 406), QPoint(448, 406), kSeparator);
+
+    // 4.) Writing back
+    Label18 = new Label(page, QStringLiteral("Label18"), QRect(14, 420, 211, 15),
+                        QStringLiteral("4.) Set back to layer A or B:"));
+    Command41 = new CommandButton(page, QStringLiteral("Command41"), QRect(105, 462, 127, 43),
+                                  QStringLiteral("Set to layer A"));
+    Command42 = new CommandButton(page, QStringLiteral("Command42"), QRect(245, 462, 127, 43),
+                                  QStringLiteral("Set to layer B"));
+
+    Command39->onClick = [this] { Command39_Click(); };
+    Command40->onClick = [this] { Command40_Click(); };
+    Command37->onClick = [this] { Command37_Click(); };
+    Command38->onClick = [this] { Command38_Click(); };
+    Command44->onClick = [this] { Command44_Click(); };
+    Command45->onClick = [this] { Command45_Click(); };
+    Command41->onClick = [this] { Command41_Click(); };
+    Command42->onClick = [this] { Command42_Click(); };
+    Label19->onClick = [this] { Label19_Click(); };
+    WatchFilterList();
 }
+
+FilterRotate::~FilterRotate() = default;
+
+void FilterRotate::WatchFilterList()
+{
+    // A selection made with the keyboard (or from code) applies at once; one
+    // made with the mouse applies when the press is handled, and so does a
+    // press on the entry already selected, to apply it again to a newly
+    // loaded tile.
+    auto* watcher = new PressWatcher(File1->viewport());
+    File1->viewport()->installEventFilter(watcher);
+    QObject::connect(File1, &QListWidget::itemSelectionChanged, File1, [this, watcher] {
+        if (!watcher->pressing && !File1->selectedItems().isEmpty())
+            File1_Click();
+    });
+    QObject::connect(File1, &QListWidget::itemPressed, File1, [this, watcher](QListWidgetItem* item) {
+        watcher->pressing = false; // a message box may take the release
+        if (item && item->isSelected())
+            File1_Click();
+    });
+}
+
+void FilterRotate::LoadLayer(const PictureBuffer* layer)
+{
+    // Copies: a later change of the layer leaves the tab's buffers as they are.
+    const QImage tile = layer->Image();
+    WorkTile->setPicture(tile);
+    FilterPreview->setPicture(tile);
+    FilterBuffer->setPicture(tile);
+}
+
+void FilterRotate::Command39_Click() { LoadLayer(layers_.Image1); }
+void FilterRotate::Command40_Click() { LoadLayer(layers_.Image2); }
+
+void FilterRotate::Turn(TileTurn turn)
+{
+    // The turned tile is built whole in RotBuffer and only then shown, so
+    // nobody sees a half-turned tile.
+    RotBuffer->DrawPixels(TurnTile(WorkTile->Image(), turn));
+    RotBuffer->Refresh();
+    WorkTile->setPicture(RotBuffer->Image());
+    FilterPreview->setPicture(RotBuffer->Image());
+}
+
+void FilterRotate::RotateClockwise() { Turn(TileTurn::Clockwise); }
+void FilterRotate::RotateCounterClockwise() { Turn(TileTurn::CounterClockwise); }
+void FilterRotate::Command44_Click() { Turn(TileTurn::FlipHorizontal); }
+void FilterRotate::Command45_Click() { Turn(TileTurn::FlipVertical); }
+
+void FilterRotate::SetLayer(PictureBuffer* layer)
+{
+    layer->setPicture(WorkTile->Image()); // runs the layer's mirror cascade
+    layer->Refresh();
+}
+
+void FilterRotate::Command41_Click() { SetLayer(layers_.Image1); }
+void FilterRotate::Command42_Click() { SetLayer(layers_.Image2); }
+
+void FilterRotate::ApplyFilter()
+{
+    const QString fileName = File1->FileName();
+    if (fileName.isEmpty() || File1->Path().isEmpty())
+        return;
+
+    // Everything is read and checked before anything changes, so a filter
+    // that cannot be used leaves the work tile, the preview and the caption
+    // as they were.
+    const FilterInstructionsResult read = ReadFilterInstructions(QDir(File1->Path()).filePath(fileName));
+    if (!read.instructions) {
+        ReportFilterFailure(fileName, read.error);
+        return;
+    }
+    const FilterInstructions& filter = *read.instructions;
+    const QString filtersFolder = QDir(ProgramFolder::Path()).filePath(QStringLiteral("Filters"));
+    const FilterBitmapResult bitmap = LoadFilterBitmap(FilterBitmapPath(filtersFolder, filter.bitmapName));
+    if (!bitmap.image) {
+        ReportFilterFailure(fileName, bitmap.error);
+        return;
+    }
+
+    // Every application starts from the tile as loaded, so filters never
+    // compound and turns made since the load are dropped.
+    FilterPreview->setPicture(FilterBuffer->Image());
+    FilterPreview->Refresh();
+    Text4->setTextValue(FilterCaption(filter));
+    Picture15->setPicture(*bitmap.image);
+    const QImage filtered = ApplyFilterBitmap(Picture15->Image(), FilterBuffer->Image());
+    FilterPreview->DrawPixels(filtered);
+    WorkTile->DrawPixels(filtered);
+    FilterPreview->Refresh();
+    WorkTile->Refresh();
+}
+
+void FilterRotate::ReportFilterFailure(const QString& fileName, const QString& why)
+{
+    dialogs_.MsgBox(QStringLiteral("The filter '%1' could not be applied: %2.").arg(fileName, why), MsgButtons::OK);
+}
+
+void FilterRotate::Label19_Click() { File1->Refresh(); }

@@ -1,16 +1,120 @@
 #pragma once
-// The Filter / Rotate tab: quarter turns, mirroring and the filters of the Filters folder.
+// The Filter / Rotate tab: turns the tile last loaded by quarter turns,
+// mirrors it, applies the filters of the Filters folder to it, and writes
+// the result back to layer A or B.
+//
+// The tab keeps no variables; its state is the images of its buffers:
+//   WorkTile (Picture13)   the tile being worked on, the source of "Set to layer"
+//   FilterPreview (Picture14)  shows what WorkTile holds after every operation
+//   RotBuffer              hidden target of a turn or mirror
+//   FilterBuffer           hidden copy of the layer as last loaded, the input
+//                          of every filter, never turned
+//   Picture15              hidden, the bitmap of the filter last applied
+// None of them has a change handler.
+#include <QImage>
+
+#include "texture_set/colour.h"
+
+class QFrame;
 class QWidget;
 class Layers;
 class Dialogs;
 class FileListBox;
+class PictureBuffer;
+class Label;
+class CommandButton;
+class TextBox;
+
+enum class TileTurn {
+    Clockwise,        // (x, y) goes to (h - 1 - y, x): the top row becomes the right column
+    CounterClockwise, // (x, y) goes to (y, w - 1 - x): the top row becomes the left column
+    FlipHorizontal,   // (x, y) goes to (w - 1 - x, y)
+    FlipVertical,     // (x, y) goes to (x, h - 1 - y)
+};
+
+// The picture turned or mirrored; every colour is copied unchanged. A quarter
+// turn of a w x h picture is h x w. The result is Format_RGB32.
+QImage TurnTile(const QImage& tile, TileTurn turn);
+
+// One channel of a filtered pixel: floor((filter / 255) x layer) in double
+// precision, the quotient rounded to a double before the multiplication (so
+// 147 over 85 gives 48, not 49). Both values 0..255; the result is 0..255.
+int FilterChannel(int filter, int layer);
+// A whole pixel, channel by channel.
+Colour FilterPixel(Colour filter, Colour layer);
+// Multiplies the filter bitmap into the tile pixel by pixel. The result has
+// the tile's size; where the filter is smaller, the tile's pixels are kept
+// (as under a white filter).
+QImage ApplyFilterBitmap(const QImage& filter, const QImage& tile);
 
 class FilterRotate {
 public:
-    FilterRotate(QWidget* page, Layers& layers, Dialogs& dialogs);
+    static constexpr int kSide = 64;
 
-    FileListBox* File1; // the filter list, "*.fil" files of its folder
+    FilterRotate(QWidget* page, Layers& layers, Dialogs& dialogs);
+    ~FilterRotate();
+    FilterRotate(const FilterRotate&) = delete;
+    FilterRotate& operator=(const FilterRotate&) = delete;
+
+    // "Load layer A" / "Load layer B": the layer into WorkTile, FilterPreview
+    // and FilterBuffer.
+    void Command39_Click();
+    void Command40_Click();
+    // The turn and mirror buttons, each working on whatever WorkTile holds.
+    void Command37_Click() { RotateClockwise(); }
+    void Command38_Click() { RotateCounterClockwise(); }
+    void Command44_Click(); // Flip Horizontal
+    void Command45_Click(); // Flip Vertical
+    void RotateClockwise();
+    void RotateCounterClockwise();
+    // "Set to layer A" / "Set to layer B": replaces the layer with WorkTile,
+    // which runs the layer's mirror cascade.
+    void Command41_Click();
+    void Command42_Click();
+
+    // An entry of the filter list was selected (mouse or keyboard), or the
+    // selected entry clicked again: apply it.
+    void File1_Click() { ApplyFilter(); }
+    // Applies the selected filter to FilterBuffer, into WorkTile and
+    // FilterPreview, and shows its title and author in Text4. A filter that
+    // cannot be read changes nothing and is reported in a message box.
+    void ApplyFilter();
+    // "Refresh List": the list reads its folder again.
+    void Label19_Click();
+
+    // Controls
+    QFrame* Shape14 = nullptr;
+    Label* Label15 = nullptr;
+    CommandButton* Command39 = nullptr;
+    CommandButton* Command40 = nullptr;
+    PictureBuffer* Picture15 = nullptr; // filter bitmap, hidden
+    PictureBuffer* FilterBuffer = nullptr; // hidden
+    QFrame* Line10 = nullptr;
+    Label* Label16 = nullptr;
+    PictureBuffer* RotBuffer = nullptr; // hidden
+    CommandButton* Command37 = nullptr; // rotate clockwise (icon)
+    PictureBuffer* WorkTile = nullptr;  // Picture13
+    CommandButton* Command38 = nullptr; // rotate counter-clockwise (icon)
+    CommandButton* Command44 = nullptr;
+    CommandButton* Command45 = nullptr;
+    QFrame* Line13 = nullptr;
+    Label* Label17 = nullptr;
+    FileListBox* File1 = nullptr; // the filter list, "*.fil" files of its folder
+    PictureBuffer* FilterPreview = nullptr; // Picture14
+    TextBox* Text4 = nullptr;
+    Label* Label19 = nullptr;
+    QFrame* Line14 = nullptr;
+    Label* Label18 = nullptr;
+    CommandButton* Command41 = nullptr;
+    CommandButton* Command42 = nullptr;
 
 private:
+    void LoadLayer(const PictureBuffer* layer);
+    void Turn(TileTurn turn);
+    void SetLayer(PictureBuffer* layer);
+    void WatchFilterList();
+    void ReportFilterFailure(const QString& fileName, const QString& why);
+
     Layers& layers_;
+    Dialogs& dialogs_;
 };

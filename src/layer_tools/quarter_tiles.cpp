@@ -1,3 +1,110 @@
 #include "layer_tools/quarter_tiles.h"
 
-QuarterTiles::QuarterTiles(QWidget* /*page*/, Layers& layers) : layers_(layers) {}
+#include "platform/controls.h"
+#include "platform/picture_buffer.h"
+#include "platform/wrap_button.h"
+#include "texture_set/layers.h"
+
+namespace {
+
+constexpr Colour kNavy = 0x00800000;
+constexpr Colour kButtonFace = 0x00C0C0C0; // the tab pages' grey
+constexpr Colour kSeparator = 0x00808080;
+constexpr int kQuarter = 32;
+
+} // namespace
+
+QImage ReduceToQuarter(const QImage& tile)
+{
+    const QImage src = tile.format() == QImage::Format_RGB32 ? tile : tile.convertToFormat(QImage::Format_RGB32);
+    QImage out((src.width() + 1) / 2, (src.height() + 1) / 2, QImage::Format_RGB32);
+    for (int j = 0; j < out.height(); ++j) {
+        const QRgb* in = reinterpret_cast<const QRgb*>(src.constScanLine(2 * j));
+        QRgb* row = reinterpret_cast<QRgb*>(out.scanLine(j));
+        for (int i = 0; i < out.width(); ++i)
+            row[i] = in[2 * i];
+    }
+    return out;
+}
+
+QuarterTiles::QuarterTiles(QWidget* page, Layers& layers) : layers_(layers)
+{
+    Shape13 = Shape(page, QStringLiteral("Shape13"), QRect(0, 0, 477, 596), kButtonFace, kButtonFace);
+    Shape13->lower();
+
+    Label11 = new Label(page, QStringLiteral("Label11"), QRect(35, 21, 169, 29),
+                        QStringLiteral("Select which layer tile you want to reduce to 1/4 size:"));
+    Command18 = new CommandButton(page, QStringLiteral("Command18"), QRect(35, 56, 85, 29), QStringLiteral("A"));
+    Command19 = new CommandButton(page, QStringLiteral("Command19"), QRect(126, 56, 85, 29), QStringLiteral("B"));
+    Picture7 = new PictureBuffer(page, QStringLiteral("Picture7"), 308, 35, 64, 64, kNavy);
+    Line8 = Line(page, QStringLiteral("Line8"), QPoint(14, 126), QPoint(455, 126), kSeparator);
+
+    Command20 = new CommandButton(page, QStringLiteral("Command20"), QRect(35, 168, 169, 29),
+                                  QString::fromLatin1(kTargetA));
+    Label20 = new Label(page, QStringLiteral("Label20"), QRect(35, 196, 169, 15),
+                        QStringLiteral("(click to change)"), Qt::AlignHCenter | Qt::AlignTop);
+    // The corner buttons stand as a 2 x 2 block, as the quadrants they write;
+    // their captions wrap to fit the small squares.
+    Command21 = new WrapButton(page, QStringLiteral("Command21"), QRect(63, 224, 57, 57),
+                                  QStringLiteral("Top Left"));
+    Command22 = new WrapButton(page, QStringLiteral("Command22"), QRect(119, 224, 57, 57),
+                                  QStringLiteral("Top Right"));
+    Command23 = new WrapButton(page, QStringLiteral("Command23"), QRect(63, 280, 57, 57),
+                                  QStringLiteral("Lower Left"));
+    Command24 = new WrapButton(page, QStringLiteral("Command24"), QRect(119, 280, 57, 57),
+                                  QStringLiteral("Lower Right"));
+    Picture8 = new PictureBuffer(page, QStringLiteral("Picture8"), 308, 266, kQuarter, kQuarter, kNavy);
+
+    Command18->onClick = [this] { Command18_Click(); };
+    Command19->onClick = [this] { Command19_Click(); };
+    Picture7->onChange = [this] { Picture7_Change(); };
+    Command20->onClick = [this] { Command20_Click(); };
+    Command21->onClick = [this] { Command21_Click(); };
+    Command22->onClick = [this] { Command22_Click(); };
+    Command23->onClick = [this] { Command23_Click(); };
+    Command24->onClick = [this] { Command24_Click(); };
+}
+
+void QuarterTiles::Command18_Click() { Picture7->setPicture(layers_.Image1->Image()); }
+
+void QuarterTiles::Command19_Click() { Picture7->setPicture(layers_.Image2->Image()); }
+
+void QuarterTiles::Picture7_Change() { ReduceQuarterTile(); }
+
+void QuarterTiles::ReduceQuarterTile()
+{
+    Picture8->DrawPixels(ReduceToQuarter(Picture7->Image()));
+    Picture8->Refresh();
+}
+
+void QuarterTiles::Command20_Click()
+{
+    const QString caption = Command20->Caption();
+    if (caption == QLatin1String(kTargetA))
+        Command20->setCaption(QString::fromLatin1(kTargetB));
+    else if (caption == QLatin1String(kTargetB))
+        Command20->setCaption(QString::fromLatin1(kTargetA));
+}
+
+void QuarterTiles::Command21_Click() { PasteQuarterTile(0, 0); }
+void QuarterTiles::Command22_Click() { PasteQuarterTile(kQuarter, 0); }
+void QuarterTiles::Command23_Click() { PasteQuarterTile(0, kQuarter); }
+void QuarterTiles::Command24_Click() { PasteQuarterTile(kQuarter, kQuarter); }
+
+void QuarterTiles::PasteQuarterTile(int X, int Y)
+{
+    // AND, then OR with the same source: the quadrant becomes an exact copy
+    // of the reduced tile. A blit is drawing, so the layer's mirrors are not
+    // refreshed.
+    const QImage& reduced = Picture8->Image();
+    if (Command20->Caption() == QLatin1String(kTargetA)) {
+        layers_.Image1->PaintPicture(reduced, X, Y, kQuarter, kQuarter, 0, 0, PictureBuffer::vbSrcAnd);
+        layers_.Image1->PaintPicture(reduced, X, Y, kQuarter, kQuarter, 0, 0, PictureBuffer::vbSrcPaint);
+    }
+    if (Command20->Caption() == QLatin1String(kTargetB)) {
+        layers_.Image2->PaintPicture(reduced, X, Y, kQuarter, kQuarter, 0, 0, PictureBuffer::vbSrcAnd);
+        layers_.Image2->PaintPicture(reduced, X, Y, kQuarter, kQuarter, 0, 0, PictureBuffer::vbSrcPaint);
+    }
+    layers_.Image1->Refresh();
+    layers_.Image2->Refresh();
+}

@@ -1,0 +1,114 @@
+#include "layer_tools/filter_files.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QList>
+#include <QStringDecoder>
+
+namespace {
+
+constexpr int kLines = 3;
+// Enough for three lines of the longest allowed length with their CR LF.
+constexpr qint64 kReadLimit = kLines * (kMaxFilterLine + 2) + 1;
+
+QString DecodeLine(const QByteArray& bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringConverter::Flag::Stateless);
+    QString text = utf8.decode(bytes);
+    if (utf8.hasError())
+        return QString::fromLatin1(bytes); // older files are in a single-byte code page
+    return text;
+}
+
+FilterInstructionsResult Fail(const QString& why) { return FilterInstructionsResult{std::nullopt, why}; }
+
+} // namespace
+
+FilterInstructionsResult ReadFilterInstructions(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return Fail(QStringLiteral("its file was not found"));
+    if (!info.isFile())
+        return Fail(QStringLiteral("it is not a file"));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return Fail(QStringLiteral("its file could not be opened"));
+
+    QByteArray data = file.read(kReadLimit);
+    const bool wholeFile = file.atEnd();
+    if (data.startsWith("\xEF\xBB\xBF"))
+        data.remove(0, 3);
+
+    QList<QByteArray> lines;
+    qsizetype pos = 0;
+    while (lines.size() < kLines && pos < data.size()) {
+        qsizetype end = pos;
+        while (end < data.size() && data[end] != '\r' && data[end] != '\n')
+            ++end;
+        if (end == data.size() && !wholeFile)
+            return Fail(QStringLiteral("line %1 is too long for a filter file").arg(lines.size() + 1));
+        const QByteArray line = data.mid(pos, end - pos);
+        if (line.size() > kMaxFilterLine)
+            return Fail(QStringLiteral("line %1 is too long for a filter file").arg(lines.size() + 1));
+        if (line.contains('\0'))
+            return Fail(QStringLiteral("it is not a text file"));
+        lines.append(line);
+        pos = end;
+        if (pos < data.size() && data[pos] == '\r')
+            ++pos;
+        if (pos < data.size() && data[pos] == '\n')
+            ++pos;
+    }
+    if (lines.size() < kLines)
+        return Fail(QStringLiteral("it has %1 of the three lines a filter needs (title, author, bitmap name)")
+                        .arg(lines.size()));
+
+    FilterInstructions f{DecodeLine(lines[0]), DecodeLine(lines[1]), DecodeLine(lines[2])};
+    if (f.bitmapName.contains(QLatin1Char('/')) || f.bitmapName.contains(QLatin1Char('\\')))
+        return Fail(QStringLiteral("its bitmap name '%1' points outside the Filters folder").arg(f.bitmapName));
+    return FilterInstructionsResult{std::move(f), QString()};
+}
+
+QString FilterCaption(const FilterInstructions& filter)
+{
+    return QStringLiteral("'") + filter.title + QStringLiteral("' by ") + filter.author;
+}
+
+QString FilterBitmapPath(const QString& filtersFolder, const QString& bitmapName)
+{
+    return QDir(filtersFolder).filePath(bitmapName + QStringLiteral(".bmp"));
+}
+
+FilterBitmapResult LoadFilterBitmap(const QString& path)
+{
+    const QFileInfo info(path);
+    const QString name = info.fileName();
+    auto fail = [](const QString& why) { return FilterBitmapResult{std::nullopt, why}; };
+    if (!info.exists() || !info.isFile())
+        return fail(QStringLiteral("its bitmap '%1' was not found in the Filters folder").arg(name));
+
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    // Targa files are texture sets, never filter bitmaps.
+    if (!reader.canRead() || reader.format().toLower() == "tga")
+        return fail(QStringLiteral("its bitmap '%1' is not a picture").arg(name));
+    const QSize expected(kFilterSide, kFilterSide);
+    auto wrongSize = [&](QSize s) {
+        return fail(QStringLiteral("its bitmap '%1' is %2 x %3 pixels; a filter bitmap must be 64 x 64")
+                        .arg(name)
+                        .arg(s.width())
+                        .arg(s.height()));
+    };
+    const QSize announced = reader.size();
+    if (announced.isValid() && announced != expected)
+        return wrongSize(announced);
+    const QImage img = reader.read();
+    if (img.isNull())
+        return fail(QStringLiteral("its bitmap '%1' could not be read as a picture").arg(name));
+    if (img.size() != expected)
+        return wrongSize(img.size());
+    return FilterBitmapResult{img.convertToFormat(QImage::Format_RGB32), QString()};
+}

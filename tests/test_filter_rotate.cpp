@@ -1,0 +1,552 @@
+// The Filter / Rotate tab: quarter turns and mirrors of the work tile, the
+// filter arithmetic, reading filter files safely, applying a filter from the
+// list, refreshing the list, and writing the result back to a layer.
+#include <cmath>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <gtest/gtest.h>
+
+#include "harness.h"
+#include "layer_tools/filter_files.h"
+#include "layer_tools/filter_rotate.h"
+#include "platform/controls.h"
+#include "platform/file_list.h"
+#include "platform/tab_control.h"
+#include "platform/picture_files.h"
+#include "texture_set/layers.h"
+
+namespace {
+
+constexpr Colour kNavy = 0x00800000;
+
+Colour At(const QImage& img, int x, int y) { return PictureBuffer::FromQRgb(img.pixel(x, y)); }
+
+void WriteBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << path.toStdString();
+    f.write(bytes);
+}
+
+// The filter result for one pair of channel values, written out here on its
+// own: the quotient as a double first, then the product, then the floor.
+int ExpectedChannel(int f, int l)
+{
+    const double q = f / 255.0;
+    return static_cast<int>(std::floor(q * l));
+}
+
+Colour ExpectedPixel(Colour f, Colour l)
+{
+    return ExpectedChannel(f & 255, l & 255) | ExpectedChannel((f >> 8) & 255, (l >> 8) & 255) << 8
+           | ExpectedChannel((f >> 16) & 255, (l >> 16) & 255) << 16;
+}
+
+QImage ExpectedFiltered(const QImage& filter, const QImage& tile)
+{
+    QImage out(tile.size(), QImage::Format_RGB32);
+    for (int y = 0; y < tile.height(); ++y)
+        for (int x = 0; x < tile.width(); ++x)
+            out.setPixel(x, y, PictureBuffer::ToQRgb(ExpectedPixel(At(filter, x, y), At(tile, x, y))));
+    return out;
+}
+
+// A tile that is not symmetric in any direction, so every mapping shows.
+QImage Asymmetric() { return PatternImage(64, 64, 17); }
+
+void AppendLe32(QByteArray& out, std::initializer_list<quint32> values)
+{
+    for (quint32 v : values)
+        for (int i = 0; i < 4; ++i)
+            out.append(char((v >> (8 * i)) & 255));
+}
+
+// A PNG file whose header announces w x h pixels and whose data is only the
+// first two bytes of a compressed stream: enough to learn the size.
+QByteArray PngHeaderOnly(quint32 w, quint32 h)
+{
+    auto crc32 = [](const QByteArray& bytes) {
+        quint32 c = 0xFFFFFFFFu;
+        for (char ch : bytes) {
+            c ^= static_cast<quint8>(ch);
+            for (int k = 0; k < 8; ++k)
+                c = (c >> 1) ^ (0xEDB88320u & (0u - (c & 1u)));
+        }
+        return ~c;
+    };
+    auto be32 = [](quint32 v) {
+        const char b[4] = {char(v >> 24), char((v >> 16) & 255), char((v >> 8) & 255), char(v & 255)};
+        return QByteArray(b, 4);
+    };
+    auto chunk = [&](const char* type, const QByteArray& data) {
+        const QByteArray body = QByteArray(type, 4) + data;
+        return be32(quint32(data.size())) + body + be32(crc32(body));
+    };
+    const QByteArray ihdr = be32(w) + be32(h) + QByteArray("\x08\x02\x00\x00\x00", 5); // 8-bit RGB
+    return QByteArray("\x89PNG\r\n\x1a\n", 8) + chunk("IHDR", ihdr) + chunk("IDAT", QByteArray("\x78\x9c", 2))
+           + chunk("IEND", {});
+}
+
+struct FilterRotateTest : FormFixture {
+    FilterRotate* tab = nullptr;
+    Layers* layers = nullptr;
+    QString filters;
+
+    void SetUp() override
+    {
+        FormFixture::SetUp();
+        tab = form->filterRotate.get();
+        layers = form->layers.get();
+        filters = folder.file(QStringLiteral("Filters"));
+        ASSERT_TRUE(tab->File1->setPath(filters));
+    }
+    // A filter pair in the Filters folder; the list is read again.
+    void AddFilter(const QString& file, const QByteArray& instructions, const QString& bitmapName = {},
+                   const QImage& bitmap = {})
+    {
+        WriteBytes(QDir(filters).filePath(file), instructions);
+        if (!bitmapName.isEmpty())
+            ASSERT_TRUE(SavePicture(bitmap, QDir(filters).filePath(bitmapName)));
+        tab->Label19_Click();
+    }
+    int Row(const QString& file) const
+    {
+        const auto items = tab->File1->findItems(file, Qt::MatchExactly);
+        return items.isEmpty() ? -1 : tab->File1->row(items.first());
+    }
+    // Selects an entry as the keyboard or code would.
+    void Select(const QString& file)
+    {
+        const int row = Row(file);
+        ASSERT_GE(row, 0) << file.toStdString();
+        tab->File1->setCurrentRow(row);
+    }
+    void MouseOnEntry(QEvent::Type type, int row)
+    {
+        QWidget* vp = tab->File1->viewport();
+        const QPoint pos = tab->File1->visualItemRect(tab->File1->item(row)).center();
+        const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
+        QMouseEvent e(type, pos, vp->mapToGlobal(pos), Qt::LeftButton, held, Qt::NoModifier);
+        QApplication::sendEvent(vp, &e);
+    }
+};
+
+} // namespace
+
+TEST(TurnTile, EveryOperationMapsEachPixelToItsPlace)
+{
+    const QImage t = Asymmetric();
+    const QImage cw = TurnTile(t, TileTurn::Clockwise);
+    const QImage ccw = TurnTile(t, TileTurn::CounterClockwise);
+    const QImage h = TurnTile(t, TileTurn::FlipHorizontal);
+    const QImage v = TurnTile(t, TileTurn::FlipVertical);
+    for (int y = 0; y < 64; ++y)
+        for (int x = 0; x < 64; ++x) {
+            const Colour c = At(t, x, y);
+            ASSERT_EQ(At(cw, 63 - y, x), c);
+            ASSERT_EQ(At(ccw, y, 63 - x), c);
+            ASSERT_EQ(At(h, 63 - x, y), c);
+            ASSERT_EQ(At(v, x, 63 - y), c);
+        }
+    // The top row becomes the right column read downwards after a clockwise turn.
+    EXPECT_EQ(At(cw, 63, 0), At(t, 0, 0));
+    EXPECT_EQ(At(cw, 0, 0), At(t, 0, 63));
+    EXPECT_EQ(At(ccw, 0, 63), At(t, 0, 0));
+
+    // A quarter turn of a picture that is not square swaps its sides.
+    const QImage wide = PatternImage(5, 3, 2);
+    const QImage tall = TurnTile(wide, TileTurn::Clockwise);
+    ASSERT_EQ(tall.size(), QSize(3, 5));
+    EXPECT_EQ(At(tall, 2, 0), At(wide, 0, 0));
+    EXPECT_EQ(At(tall, 0, 4), At(wide, 4, 2));
+}
+
+TEST(TurnTile, CompositionsGiveBackTheTileOrAHalfTurn)
+{
+    const QImage t = Asymmetric();
+    auto turn = [](QImage img, std::initializer_list<TileTurn> ops) {
+        for (TileTurn op : ops)
+            img = TurnTile(img, op);
+        return img;
+    };
+    using enum TileTurn;
+    EXPECT_EQ(turn(t, {Clockwise, Clockwise, Clockwise, Clockwise}), t);
+    EXPECT_EQ(turn(t, {CounterClockwise, CounterClockwise, CounterClockwise, CounterClockwise}), t);
+    EXPECT_EQ(turn(t, {Clockwise, CounterClockwise}), t);
+    EXPECT_EQ(turn(t, {FlipHorizontal, FlipHorizontal}), t);
+    EXPECT_EQ(turn(t, {FlipVertical, FlipVertical}), t);
+    EXPECT_EQ(turn(t, {FlipHorizontal, FlipVertical}), turn(t, {Clockwise, Clockwise}));
+    EXPECT_EQ(turn(t, {Clockwise, Clockwise, Clockwise}), turn(t, {CounterClockwise}));
+    EXPECT_NE(turn(t, {Clockwise}), t);
+}
+
+TEST(FilterArithmetic, DividesFirstThenMultipliesThenFloors)
+{
+    EXPECT_EQ(FilterChannel(128, 200), 100); // 100.39 floored
+    EXPECT_EQ(FilterChannel(147, 85), 48);   // 147/255 as a double, times 85, is just under 49
+    // Across all pairs: never above the exact floor of f*l/255, one below it
+    // for exactly twelve pairs, white keeps and black clears.
+    int lower = 0;
+    for (int f = 0; f < 256; ++f)
+        for (int l = 0; l < 256; ++l) {
+            const int exact = f * l / 255;
+            const int got = FilterChannel(f, l);
+            ASSERT_TRUE(got == exact || got == exact - 1) << f << " " << l;
+            lower += got == exact - 1;
+        }
+    EXPECT_EQ(lower, 12);
+    for (int l = 0; l < 256; ++l) {
+        EXPECT_EQ(FilterChannel(255, l), l);
+        EXPECT_EQ(FilterChannel(0, l), 0);
+    }
+    // Channels are independent: a red filter keeps only the red channel.
+    EXPECT_EQ(FilterPixel(0x000000FF, 0x00C08040), 0x00000040);
+    EXPECT_EQ(FilterPixel(0x00FFFFFF, 0x00C08040), 0x00C08040);
+    EXPECT_EQ(FilterPixel(0x00800000, 0x00C8C8C8), 0x00640000);
+}
+
+TEST(FilterArithmetic, AppliesTheBitmapPixelByPixel)
+{
+    const QImage tile = PatternImage(64, 64, 4);
+    const QImage filter = PatternImage(64, 64, 200);
+    EXPECT_EQ(ApplyFilterBitmap(filter, tile), ExpectedFiltered(filter, tile));
+    EXPECT_EQ(ApplyFilterBitmap(SolidImage(64, 64, 0x00FFFFFF), tile), tile);
+    EXPECT_EQ(ApplyFilterBitmap(SolidImage(64, 64, 0), tile), SolidImage(64, 64, 0));
+    // Where the filter is smaller the tile is kept, as under white.
+    const QImage part = ApplyFilterBitmap(SolidImage(10, 64, 0), tile);
+    EXPECT_EQ(At(part, 9, 5), 0);
+    EXPECT_EQ(At(part, 10, 5), At(tile, 10, 5));
+}
+
+TEST(FilterFiles, ReadsTheFirstThreeLinesWhateverTheLineEnds)
+{
+    QTemporaryDir dir;
+    const QString p = QDir(dir.path()).filePath(QStringLiteral("f.fil"));
+    struct Case {
+        QByteArray bytes;
+        FilterInstructions want;
+    } cases[] = {
+        {"Glow\r\nAnon\r\nglow map\r\n", {"Glow", "Anon", "glow map"}},
+        {"Glow\nAnon\nglow\n", {"Glow", "Anon", "glow"}},
+        {"Glow\rAnon\rglow", {"Glow", "Anon", "glow"}},
+        {"\xEF\xBB\xBFGlow\r\nAnon\r\nglow", {"Glow", "Anon", "glow"}},
+        {"Glow\r\n\r\n glow \r\nextra line\r\nand more\r\n", {"Glow", "", " glow "}},
+        {"Caf\xE9\r\nZo\xC3\xAB\r\ng\r\n", {QStringLiteral("Caf\u00E9"), QStringLiteral("Zo\u00EB"), "g"}},
+        {"T\r\nA\r\n\r\n", {"T", "A", ""}},
+    };
+    for (const Case& c : cases) {
+        WriteBytes(p, c.bytes);
+        const FilterInstructionsResult r = ReadFilterInstructions(p);
+        ASSERT_TRUE(r.instructions) << c.bytes.toStdString() << ": " << r.error.toStdString();
+        EXPECT_EQ(r.instructions->title, c.want.title);
+        EXPECT_EQ(r.instructions->author, c.want.author);
+        EXPECT_EQ(r.instructions->bitmapName, c.want.bitmapName);
+    }
+    EXPECT_EQ(FilterCaption({"Glow", "Anon", "x"}), QStringLiteral("'Glow' by Anon"));
+    EXPECT_EQ(FilterCaption({"Glow", "", "x"}), QStringLiteral("'Glow' by "));
+    EXPECT_EQ(FilterBitmapPath(QStringLiteral("/f"), QStringLiteral("a b")), QStringLiteral("/f/a b.bmp"));
+    EXPECT_EQ(FilterBitmapPath(QStringLiteral("/f"), QStringLiteral("a.bmp")), QStringLiteral("/f/a.bmp.bmp"));
+}
+
+TEST(FilterFiles, RejectsBadInstructionFilesWithAReason)
+{
+    QTemporaryDir dir;
+    const QString p = QDir(dir.path()).filePath(QStringLiteral("f.fil"));
+    const QByteArray longLine(kMaxFilterLine + 1, 'x');
+    const QByteArray bad[] = {
+        "",
+        "Title only",
+        "Title\r\nAuthor\r\n",
+        longLine + "\r\nA\r\nb\r\n",
+        "T\r\n" + longLine + "\r\nb\r\n",
+        QByteArray("T\r\nA\0B\r\nb\r\n", 11),
+        "T\r\nA\r\n../outside",
+        "T\r\nA\r\nsub\\name",
+    };
+    for (const QByteArray& bytes : bad) {
+        WriteBytes(p, bytes);
+        const FilterInstructionsResult r = ReadFilterInstructions(p);
+        EXPECT_FALSE(r.instructions) << bytes.toStdString();
+        EXPECT_FALSE(r.error.isEmpty());
+    }
+    EXPECT_TRUE(ReadFilterInstructions(p).error.contains(QStringLiteral("outside")));
+    WriteBytes(p, "Title\r\nAuthor\r\n");
+    EXPECT_TRUE(ReadFilterInstructions(p).error.contains(QStringLiteral("2 of the three lines")));
+    EXPECT_FALSE(ReadFilterInstructions(QDir(dir.path()).filePath(QStringLiteral("none.fil"))).instructions);
+    EXPECT_FALSE(ReadFilterInstructions(dir.path()).instructions); // a folder
+
+    // A huge file without line ends is refused after reading its start.
+    {
+        QFile f(p);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        const QByteArray block(1 << 20, 'z');
+        for (int i = 0; i < 64; ++i)
+            f.write(block);
+    }
+    EXPECT_FALSE(ReadFilterInstructions(p).instructions);
+}
+
+TEST(FilterFiles, LoadsOnlyPictures64By64)
+{
+    QTemporaryDir dir;
+    auto path = [&](const char* name) { return QDir(dir.path()).filePath(QString::fromLatin1(name)); };
+    const QImage good = PatternImage(64, 64, 9);
+    ASSERT_TRUE(SavePicture(good, path("good.bmp")));
+    FilterBitmapResult r = LoadFilterBitmap(path("good.bmp"));
+    ASSERT_TRUE(r.image) << r.error.toStdString();
+    EXPECT_EQ(*r.image, good);
+    // Any format the loader reads, whatever the name says.
+    ASSERT_TRUE(good.save(path("png.bmp"), "PNG"));
+    ASSERT_TRUE(LoadFilterBitmap(path("png.bmp")).image);
+
+    ASSERT_TRUE(SavePicture(PatternImage(32, 32), path("small.bmp")));
+    ASSERT_TRUE(SavePicture(PatternImage(65, 64), path("wide.bmp")));
+    WriteBytes(path("text.bmp"), "not a picture at all");
+    WriteBytes(path("empty.bmp"), "");
+    // A BMP header announcing 40000 x 40000 pixels with no pixels behind it,
+    // and a PNG whose header announces the same (named .bmp like any filter).
+    QByteArray bmp("BM", 2);
+    AppendLe32(bmp, {54 + 16, 0, 54, 40, 40000, 40000});
+    bmp.append("\x01\x00\x18\x00", 4); // planes, bits per pixel
+    AppendLe32(bmp, {0, 0, 2835, 2835, 0, 0});
+    bmp.append(QByteArray(16, '\x7f'));
+    WriteBytes(path("hugebmp.bmp"), bmp);
+    WriteBytes(path("huge.bmp"), PngHeaderOnly(40000, 40000));
+
+    for (const char* name : {"small.bmp", "wide.bmp", "text.bmp", "empty.bmp", "hugebmp.bmp", "huge.bmp", "missing.bmp"}) {
+        r = LoadFilterBitmap(path(name));
+        EXPECT_FALSE(r.image) << name;
+        EXPECT_TRUE(r.error.contains(QString::fromLatin1(name))) << r.error.toStdString();
+    }
+    EXPECT_TRUE(LoadFilterBitmap(path("small.bmp")).error.contains(QStringLiteral("32 x 32")));
+    EXPECT_TRUE(LoadFilterBitmap(path("huge.bmp")).error.contains(QStringLiteral("40000 x 40000")));
+}
+
+TEST_F(FilterRotateTest, LoadingCopiesALayerAndTurnsLeaveTheLoadedCopy)
+{
+    const QImage t = Asymmetric();
+    const QImage a = PatternImage(64, 64, 60);
+    layers->Image1->setPicture(t);
+    layers->Image2->setPicture(a);
+    tab->Command40->click();
+    EXPECT_EQ(tab->WorkTile->Image(), a);
+    EXPECT_EQ(tab->FilterPreview->Image(), a);
+    EXPECT_EQ(tab->FilterBuffer->Image(), a);
+    layers->Image2->setPicture(SolidImage(64, 64, 0x00112233)); // a later change is not seen
+    EXPECT_EQ(tab->WorkTile->Image(), a);
+    EXPECT_EQ(tab->FilterBuffer->Image(), a);
+    tab->Command39->click();
+
+    tab->Command37_Click();
+    EXPECT_EQ(tab->WorkTile->GetPixel(63, 0), At(t, 0, 0));
+    EXPECT_EQ(tab->WorkTile->GetPixel(0, 0), At(t, 0, 63));
+    EXPECT_EQ(tab->FilterPreview->Image(), tab->WorkTile->Image());
+    tab->Command38_Click();
+    EXPECT_EQ(tab->WorkTile->Image(), t);
+    tab->Command38->click();
+    EXPECT_EQ(tab->WorkTile->GetPixel(0, 63), At(t, 0, 0));
+    tab->Command37->click();
+
+    tab->Command44->click();
+    tab->Command45->click();
+    EXPECT_EQ(tab->WorkTile->Image(), TurnTile(TurnTile(t, TileTurn::Clockwise), TileTurn::Clockwise));
+    EXPECT_EQ(tab->FilterPreview->Image(), tab->WorkTile->Image());
+    EXPECT_EQ(tab->FilterBuffer->Image(), t);
+    // The layer keeps its image until a "Set to layer" button.
+    EXPECT_EQ(layers->Image1->Image(), t);
+}
+
+TEST_F(FilterRotateTest, SettingALayerReplacesItAndRunsItsCascade)
+{
+    // Never loaded: layer B becomes the empty navy tile, and its mirrors follow.
+    layers->Image2->setPicture(Asymmetric());
+    tab->Command42->click();
+    EXPECT_EQ(layers->Image2->Image(), SolidImage(64, 64, kNavy));
+    EXPECT_EQ(layers->Ckey2->Image(), SolidImage(64, 64, kNavy));
+    EXPECT_EQ(layers->Picture10->Image(), SolidImage(64, 64, kNavy));
+
+    layers->Image1->setPicture(PatternImage(64, 64, 30));
+    tab->Command39_Click();
+    tab->Command44_Click();
+    const QImage flipped = tab->WorkTile->Image();
+    tab->Command41->click();
+    EXPECT_EQ(layers->Image1->Image(), flipped);
+    EXPECT_EQ(layers->Ckey1->Image(), flipped);
+    EXPECT_EQ(layers->Picture9->Image(), flipped);
+}
+
+TEST_F(FilterRotateTest, AFilterIsAppliedToTheTileAsLoaded)
+{
+    const QImage tint = PatternImage(64, 64, 123);
+    const QImage red = SolidImage(64, 64, 0x000000FF);
+    AddFilter(QStringLiteral("Tint.fil"), "Tint\r\nSomeone\r\ntint map\r\nignored\r\n", QStringLiteral("tint map.bmp"),
+              tint);
+    AddFilter(QStringLiteral("Red.fil"), "Red\nMe\nred\n", QStringLiteral("red.bmp"), red);
+    const QImage t = Asymmetric();
+    layers->Image1->setPicture(t);
+    tab->Command39_Click();
+    tab->Command37_Click(); // dropped by the filter
+
+    Select(QStringLiteral("Tint.fil"));
+    const QImage want = ExpectedFiltered(tint, t);
+    EXPECT_EQ(tab->WorkTile->Image(), want);
+    EXPECT_EQ(tab->FilterPreview->Image(), want);
+    EXPECT_EQ(tab->Text4->Text(), QStringLiteral("'Tint' by Someone"));
+    EXPECT_EQ(tab->Picture15->Image(), tint);
+    EXPECT_EQ(tab->FilterBuffer->Image(), t);
+    EXPECT_EQ(layers->Image1->Image(), t);
+    EXPECT_TRUE(dialogs.shown.empty());
+
+    // Applying again gives the same; another filter starts from the loaded tile.
+    tab->File1_Click();
+    EXPECT_EQ(tab->WorkTile->Image(), want);
+    Select(QStringLiteral("Red.fil"));
+    EXPECT_EQ(tab->WorkTile->Image(), ExpectedFiltered(red, t));
+    EXPECT_EQ(tab->Text4->Text(), QStringLiteral("'Red' by Me"));
+    // A turn after a filter turns the filtered tile.
+    tab->Command37_Click();
+    EXPECT_EQ(tab->WorkTile->Image(), TurnTile(ExpectedFiltered(red, t), TileTurn::Clockwise));
+}
+
+TEST_F(FilterRotateTest, AFilterBeforeAnyLoadFiltersTheNavyTile)
+{
+    AddFilter(QStringLiteral("Grey.fil"), "Grey\r\nX\r\ngrey\r\n", QStringLiteral("grey.bmp"),
+              SolidImage(64, 64, 0x00C8C8C8));
+    Select(QStringLiteral("Grey.fil"));
+    // Red and green stay 0; blue is floor(200 / 255 * 128) = 100.
+    EXPECT_EQ(tab->WorkTile->Image(), SolidImage(64, 64, 0x00640000));
+}
+
+TEST_F(FilterRotateTest, ABadFilterChangesNothingAndIsReported)
+{
+    const QImage good = PatternImage(64, 64, 5);
+    AddFilter(QStringLiteral("Good.fil"), "Good\r\nG\r\ngood\r\n", QStringLiteral("good.bmp"), good);
+    AddFilter(QStringLiteral("NoBitmap.fil"), "Lost\r\nL\r\nnothing here\r\n");
+    AddFilter(QStringLiteral("Doubled.fil"), "D\r\nD\r\ngood.bmp\r\n");
+    AddFilter(QStringLiteral("Short.fil"), "Only a title\r\n");
+    AddFilter(QStringLiteral("Small.fil"), "S\r\nS\r\nsmall\r\n", QStringLiteral("small.bmp"), PatternImage(32, 32));
+    const QImage t = Asymmetric();
+    layers->Image2->setPicture(t);
+    tab->Command40_Click();
+    Select(QStringLiteral("Good.fil"));
+    tab->Command44_Click(); // the work tile now differs from the preview's start
+    const QImage work = tab->WorkTile->Image(), preview = tab->FilterPreview->Image();
+    const QImage bitmap = tab->Picture15->Image();
+
+    int messages = 0;
+    for (const char* file : {"NoBitmap.fil", "Doubled.fil", "Short.fil", "Small.fil"}) {
+        Select(QString::fromLatin1(file));
+        ASSERT_EQ(dialogs.shown.size(), size_t(++messages)) << file;
+        EXPECT_TRUE(dialogs.shown.back().text.contains(QString::fromLatin1(file)));
+        EXPECT_EQ(tab->WorkTile->Image(), work) << file;
+        EXPECT_EQ(tab->FilterPreview->Image(), preview) << file;
+        EXPECT_EQ(tab->Picture15->Image(), bitmap) << file;
+        EXPECT_EQ(tab->Text4->Text(), QStringLiteral("'Good' by G")) << file;
+    }
+    EXPECT_TRUE(dialogs.shown[0].text.contains(QStringLiteral("nothing here.bmp")));
+    EXPECT_TRUE(dialogs.shown[1].text.contains(QStringLiteral("good.bmp.bmp")));
+    EXPECT_EQ(layers->Image2->Image(), t);
+
+    // Removing the instruction file after the list was read is a failure too.
+    Select(QStringLiteral("Good.fil"));
+    ASSERT_TRUE(QFile::remove(QDir(filters).filePath(QStringLiteral("Good.fil"))));
+    tab->File1_Click();
+    EXPECT_EQ(dialogs.shown.size(), size_t(messages + 1));
+}
+
+TEST_F(FilterRotateTest, RefreshListShowsFiltersAddedAndRemovedSinceTheListWasRead)
+{
+    WriteBytes(QDir(filters).filePath(QStringLiteral("Later.fil")), "L\r\nL\r\nl\r\n");
+    WriteBytes(QDir(filters).filePath(QStringLiteral("notes.txt")), "not a filter");
+    EXPECT_EQ(Row(QStringLiteral("Later.fil")), -1);
+    tab->Label19->onClick(); // the label acts as the button
+    EXPECT_EQ(tab->File1->ListCount(), 1);
+    EXPECT_EQ(Row(QStringLiteral("Later.fil")), 0);
+
+    Select(QStringLiteral("Later.fil")); // its bitmap is missing: reported once
+    EXPECT_EQ(dialogs.shown.size(), 1u);
+    ASSERT_TRUE(QFile::remove(QDir(filters).filePath(QStringLiteral("Later.fil"))));
+    tab->Label19_Click();
+    EXPECT_EQ(tab->File1->ListCount(), 0);
+    EXPECT_EQ(dialogs.shown.size(), 1u); // emptying the list applies nothing
+}
+
+TEST_F(FilterRotateTest, MouseAndKeyboardSelectionApplyOnceAndAClickReapplies)
+{
+    AddFilter(QStringLiteral("A.fil"), "A\r\nx\r\na\r\n", QStringLiteral("a.bmp"), PatternImage(64, 64, 1));
+    AddFilter(QStringLiteral("B.fil"), "B\r\nx\r\nb\r\n", QStringLiteral("b.bmp"), PatternImage(64, 64, 2));
+    form->show();
+    form->SSTab1->setTab(5);
+    int applied = 0;
+    QObject::connect(tab->Text4, &QLineEdit::textChanged, [&] { ++applied; });
+
+    layers->Image1->setPicture(Asymmetric());
+    tab->Command39_Click();
+    MouseOnEntry(QEvent::MouseButtonPress, 0);
+    MouseOnEntry(QEvent::MouseButtonRelease, 0);
+    EXPECT_EQ(tab->File1->FileName(), QStringLiteral("A.fil"));
+    EXPECT_EQ(tab->WorkTile->Image(), ExpectedFiltered(PatternImage(64, 64, 1), Asymmetric()));
+    EXPECT_EQ(applied, 1);
+
+    // Loading another tile and clicking the selected entry again applies it to that tile.
+    layers->Image1->setPicture(PatternImage(64, 64, 44));
+    tab->Command39_Click();
+    tab->Text4->clear();
+    applied = 0;
+    MouseOnEntry(QEvent::MouseButtonPress, 0);
+    MouseOnEntry(QEvent::MouseButtonRelease, 0);
+    EXPECT_EQ(applied, 1);
+    EXPECT_EQ(tab->WorkTile->Image(), ExpectedFiltered(PatternImage(64, 64, 1), PatternImage(64, 64, 44)));
+
+    // The arrow key moves to the next filter and applies it.
+    QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+    QApplication::sendEvent(tab->File1, &down);
+    EXPECT_EQ(tab->File1->FileName(), QStringLiteral("B.fil"));
+    EXPECT_EQ(tab->Text4->Text(), QStringLiteral("'B' by x"));
+    EXPECT_EQ(tab->WorkTile->Image(), ExpectedFiltered(PatternImage(64, 64, 2), PatternImage(64, 64, 44)));
+}
+
+TEST_F(FilterRotateTest, TheShippedFiltersAreWellFormedAndApply)
+{
+    const QDir shipped(QStringLiteral(GLIMMERDECK_DATA_DIR "/Filters"));
+    const QStringList fils = shipped.entryList({QStringLiteral("*.fil")}, QDir::Files);
+    EXPECT_GE(fils.size(), 3);
+    EXPECT_LE(fils.size(), 5);
+    for (const QString& name : shipped.entryList(QDir::Files))
+        ASSERT_TRUE(QFile::copy(shipped.filePath(name), QDir(filters).filePath(name)));
+    tab->Label19_Click();
+
+    layers->Image1->setPicture(Asymmetric());
+    tab->Command39_Click();
+    for (const QString& fil : fils) {
+        const FilterInstructionsResult r = ReadFilterInstructions(shipped.filePath(fil));
+        ASSERT_TRUE(r.instructions) << fil.toStdString() << ": " << r.error.toStdString();
+        EXPECT_EQ(r.instructions->author, QStringLiteral("Glimmerdeck"));
+        const FilterBitmapResult bmp = LoadFilterBitmap(FilterBitmapPath(shipped.path(), r.instructions->bitmapName));
+        ASSERT_TRUE(bmp.image) << bmp.error.toStdString();
+
+        Select(fil);
+        EXPECT_EQ(tab->WorkTile->Image(), ExpectedFiltered(*bmp.image, Asymmetric())) << fil.toStdString();
+        EXPECT_EQ(tab->Text4->Text(), FilterCaption(*r.instructions));
+    }
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(FilterRotateTest, HiddenBuffersStayHiddenAndTheTabFitsItsPage)
+{
+    form->show();
+    form->SSTab1->setTab(5);
+    EXPECT_FALSE(tab->Picture15->isVisible());
+    EXPECT_FALSE(tab->FilterBuffer->isVisible());
+    EXPECT_FALSE(tab->RotBuffer->isVisible());
+    EXPECT_TRUE(tab->WorkTile->isVisible());
+    EXPECT_TRUE(tab->FilterPreview->isVisible());
+    EXPECT_TRUE(tab->File1->isVisible());
+    EXPECT_FALSE(tab->Command37->icon().isNull());
+    EXPECT_FALSE(tab->Command38->icon().isNull());
+    EXPECT_EQ(tab->File1->Pattern(), QStringLiteral("*.fil"));
+}
