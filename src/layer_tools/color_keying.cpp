@@ -1,5 +1,206 @@
 #include "layer_tools/color_keying.h"
 
-ColorKeying::ColorKeying(QWidget* /*page*/, Layers& layers) : layers_(layers) {}
-void ColorKeying::Ckey1_Change() {}
-void ColorKeying::Ckey3_Change() {}
+#include <algorithm>
+#include <cstdlib>
+#include <initializer_list>
+
+#include <QGroupBox>
+
+#include "platform/controls.h"
+#include "platform/conversions.h"
+#include "platform/picture_buffer.h"
+#include "texture_set/layers.h"
+
+namespace {
+
+constexpr Colour kNavy = 0x00800000;
+constexpr Colour kButtonFace = 0x00C0C0C0; // the tab pages' grey
+constexpr Colour kSeparator = 0x00808080;
+
+// Black or white, whichever reads better on the colour c, so the key
+// colour's caption stays legible whatever colour is picked.
+Colour CaptionColourOn(Colour c)
+{
+    const RgbParts p = SplitColor(c);
+    return (299 * p.red + 587 * p.green + 114 * p.blue) >= 128000 ? 0x00000000 : 0x00FFFFFF;
+}
+
+// The tab's texts use a compact font so every caption fits its control.
+void Compact(std::initializer_list<QWidget*> widgets)
+{
+    for (QWidget* w : widgets) {
+        QFont f = w->font();
+        f.setPixelSize(11);
+        w->setFont(f);
+    }
+}
+
+} // namespace
+
+bool KeepsTopPixel(Colour pixel, Colour key, bool nearKeying, int tolerance)
+{
+    if (!nearKeying)
+        return pixel != key;
+    // Near keying widens the key colour into a cube: a pixel within the
+    // tolerance of the key in all three channels counts as key colour and
+    // lets the base show through; one channel further away keeps it.
+    const RgbParts p = SplitColor(pixel);
+    const RgbParts k = SplitColor(key);
+    return std::abs(p.red - k.red) > tolerance || std::abs(p.green - k.green) > tolerance
+           || std::abs(p.blue - k.blue) > tolerance;
+}
+
+void KeyOver(QImage& result, const QImage& top, Colour key, bool nearKeying, int tolerance)
+{
+    if (result.format() != QImage::Format_RGB32 || top.format() != QImage::Format_RGB32)
+        return;
+    const int w = std::min(result.width(), top.width());
+    const int h = std::min(result.height(), top.height());
+    for (int y = 0; y < h; ++y) {
+        const QRgb* in = reinterpret_cast<const QRgb*>(top.constScanLine(y));
+        QRgb* out = reinterpret_cast<QRgb*>(result.scanLine(y));
+        for (int x = 0; x < w; ++x) {
+            if (KeepsTopPixel(PictureBuffer::FromQRgb(in[x]), key, nearKeying, tolerance))
+                out[x] = in[x] | 0xFF000000u;
+        }
+    }
+}
+
+ColorKeying::ColorKeying(QWidget* page, Layers& layers) : layers_(layers)
+{
+    // The backdrop lies under everything on the page, the mirrors included.
+    Shape10 = Shape(page, QStringLiteral("Shape10"), QRect(0, 0, 477, 596), kButtonFace, kButtonFace);
+    Shape10->lower();
+
+    // Labels 5 and 8 are wide enough for their whole text in the program's
+    // font; the space beside them is empty.
+    Label5 = new Label(page, QStringLiteral("Label5"), QRect(21, 21, 270, 15),
+                       QStringLiteral("1.) Select which layer overlaps the other:"));
+    Command12 = new CommandButton(page, QStringLiteral("Command12"), QRect(231, 119, 225, 29),
+                                  QString::fromLatin1(kSwitchStart));
+    Line2 = Line(page, QStringLiteral("Line2"), QPoint(14, 161), QPoint(455, 161), kSeparator);
+
+    Label6 = new Label(page, QStringLiteral("Label6"), QRect(21, 182, 197, 43),
+                       QStringLiteral("2.) Select the color key, or the color to be removed, by clicking or "
+                                      "dragging on the texture."));
+    CKeyPicker = new PictureBuffer(page, QStringLiteral("CKeyPicker"), 98, 224, 64, 64, kNavy);
+    CKeyPicker->setCursor(Qt::CrossCursor);
+    Label4 = new Label(page, QStringLiteral("Label4"), QRect(273, 203, 120, 99), QStringLiteral("Color Key"),
+                       Qt::AlignCenter);
+    SetKeyColour(kStartKey);
+
+    Frame2 = new QGroupBox(QStringLiteral("Near - Color keying"), page);
+    Frame2->setObjectName(QStringLiteral("Frame2"));
+    Frame2->setGeometry(21, 294, 225, 85);
+    Check3 = new CheckBox(Frame2, QStringLiteral("Check3"), QRect(14, 21, 85, 15), QStringLiteral("Enable"));
+    Slider2 = new Slider(Frame2, QStringLiteral("Slider2"), QRect(7, 42, 211, 22), Qt::Horizontal, 0, 255, 1, 5);
+    Slider2->setTickPosition(QSlider::TicksBelow);
+    Slider2->setTickInterval(16);
+
+    // Generate is run by code only; the button stays hidden.
+    Command13 = new CommandButton(page, QStringLiteral("Command13"), QRect(273, 336, 92, 29),
+                                  QStringLiteral("Generate"));
+    Command13->hide();
+
+    Line4 = Line(page, QStringLiteral("Line4"), QPoint(14, 385), QPoint(455, 385), kSeparator);
+    Label8 = new Label(page, QStringLiteral("Label8"), QRect(21, 399, 320, 43),
+                       QStringLiteral("3.) Set the new texture to either layer A or B to add an additional layer "
+                                      "or to add to the custom texture set."));
+    Picture4 = new PictureBuffer(page, QStringLiteral("Picture4"), 196, 448, 64, 64, kNavy);
+    Command14 = new CommandButton(page, QStringLiteral("Command14"), QRect(98, 525, 120, 29),
+                                  QStringLiteral("Set to layer A"));
+    Command15 = new CommandButton(page, QStringLiteral("Command15"), QRect(238, 525, 120, 29),
+                                  QStringLiteral("Set to layer B"));
+
+    Compact({Label5, Command12, Label6, Label4, Frame2, Command13, Label8, Command14, Command15});
+
+    CKeyPicker->onMouseDown = [this](int b, int s, float x, float y) { CKeyPicker_MouseDown(b, s, x, y); };
+    CKeyPicker->onMouseMove = [this](int b, int s, float x, float y) { CKeyPicker_MouseMove(b, s, x, y); };
+    CKeyPicker->onMouseUp = [this](int b, int s, float x, float y) { CKeyPicker_MouseUp(b, s, x, y); };
+    Command12->onClick = [this] { Command12_Click(); };
+    Command13->onClick = [this] { Command13_Click(); };
+    Command14->onClick = [this] { Command14_Click(); };
+    Command15->onClick = [this] { Command15_Click(); };
+    Slider2->onMouseUp = [this](int b, int s, float x, float y) { Slider2_MouseUp(b, s, x, y); };
+}
+
+bool ColorKeying::LayerBOnTop() const { return layers_.Ckey3->Visible(); }
+
+Colour ColorKeying::KeyColour() const { return Label4->BackColor(); }
+
+void ColorKeying::SetKeyColour(Colour c)
+{
+    Label4->setBackColor(c);
+    Label4->setForeColor(CaptionColourOn(c));
+}
+
+void ColorKeying::Ckey1_Change()
+{
+    if (!LayerBOnTop())
+        CKeyPicker->setPicture(layers_.Ckey1->Image());
+}
+
+void ColorKeying::Ckey3_Change()
+{
+    if (LayerBOnTop())
+        CKeyPicker->setPicture(layers_.Ckey2->Image());
+}
+
+void ColorKeying::PickKey(float X, float Y)
+{
+    const Colour c = CKeyPicker->GetPixel(conv::CLng(X), conv::CLng(Y));
+    if (c == -1)
+        return; // outside the picture (a drag that left the picker): keep the key
+    SetKeyColour(c);
+}
+
+void ColorKeying::CKeyPicker_MouseDown(int /*Button*/, int /*Shift*/, float X, float Y) { PickKey(X, Y); }
+
+void ColorKeying::CKeyPicker_MouseMove(int Button, int /*Shift*/, float X, float Y)
+{
+    if (Button == 1)
+        PickKey(X, Y);
+}
+
+void ColorKeying::CKeyPicker_MouseUp(int /*Button*/, int /*Shift*/, float /*X*/, float /*Y*/) { Command13_Click(); }
+
+void ColorKeying::Command12_Click()
+{
+    layers_.Ckey1->setPicture(layers_.Image1->Image());
+    layers_.Ckey2->setPicture(layers_.Image2->Image());
+    layers_.Ckey3->setPicture(layers_.Image2->Image());
+    if (!LayerBOnTop()) {
+        Command12->setCaption(QString::fromLatin1(kBTop));
+        CKeyPicker->setPicture(layers_.Ckey3->Image());
+        layers_.Ckey3->setVisibleFlag(true);
+    } else {
+        Command12->setCaption(QString::fromLatin1(kATop));
+        CKeyPicker->setPicture(layers_.Ckey1->Image());
+        layers_.Ckey3->setVisibleFlag(false);
+    }
+}
+
+void ColorKeying::Command13_Click()
+{
+    const bool bOnTop = LayerBOnTop();
+    const PictureBuffer* base = bOnTop ? layers_.Ckey1 : layers_.Ckey2;
+    const PictureBuffer* top = bOnTop ? layers_.Ckey2 : layers_.Ckey1;
+    Picture4->setPicture(base->Image());
+    KeyOver(Picture4->imageForDrawing(), top->Image(), KeyColour(), Check3->Value() == 1, Slider2->Value());
+    Picture4->markDrawn();
+    Picture4->Refresh();
+}
+
+void ColorKeying::Command14_Click()
+{
+    layers_.Image1->setPicture(Picture4->Image());
+    layers_.Image1->Refresh();
+}
+
+void ColorKeying::Command15_Click()
+{
+    layers_.Image2->setPicture(Picture4->Image());
+    layers_.Image2->Refresh();
+}
+
+void ColorKeying::Slider2_MouseUp(int /*Button*/, int /*Shift*/, float /*X*/, float /*Y*/) { Command13_Click(); }

@@ -22,6 +22,12 @@
 #include "texture_set/bins.h"
 #include "texture_set/layers.h"
 #include "texture_set/selector_chooser.h"
+#include "windows/about_window.h"
+#include "windows/filter_help_window.h"
+#include "windows/read_me_window.h"
+#include "windows/splash_window.h"
+#include "windows/tile_window.h"
+#include "windows/tip_of_day.h"
 
 namespace {
 
@@ -74,6 +80,7 @@ Form1::Form1(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), dialogs_(
     setWindowTitle(QStringLiteral("Glimmerdeck - Version 1.8"));
     setWindowIcon(QIcon(QPixmap::fromImage(artwork::AppIcon())));
     endProgram = [] { QCoreApplication::exit(0); };
+    openTipOfDay = [this] { frmTip::Open(tipWindow, this); };
 
     client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
@@ -279,14 +286,14 @@ void Form1::setrighttoleft_Click() { bins->setrighttoleft_Click(); }
 void Form1::leftbin_Click() { bins->leftbin_Click(); }
 void Form1::rightbin_Click() { bins->rightbin_Click(); }
 
-// Commands whose windows and tools are not built yet.
-void Form1::imprtlayer_Click() {}
-void Form1::exbit_Click() {}
-void Form1::about_Click() {}
-void Form1::splash_Click() {}
-void Form1::readme_Click() {}
-void Form1::createplugin_Click() {}
-void Form1::wheremorefilters_Click() {}
+// The secondary windows: each exists once; opening an open one brings it forward.
+void Form1::imprtlayer_Click() { Form5::Open(form5, QStringLiteral("Import Tile"), *layers, dialogs_, this); }
+void Form1::exbit_Click() { Form5::Open(form5, QStringLiteral("Export Tile"), *layers, dialogs_, this); }
+void Form1::about_Click() { Form3::Open(form3, this); }
+void Form1::splash_Click() { frmSplash::Open(splashWindow, this); }
+void Form1::readme_Click() { Form4::Open(form4, this); }
+void Form1::createplugin_Click() { Form8::Open(form8, this); }
+void Form1::wheremorefilters_Click() { dialogs_.MsgBox(MoreFiltersMessage(), MsgButtons::OK); }
 
 void Form1::ToolPick_Click(int Index)
 {

@@ -20,6 +20,12 @@ class FileListBox;
 class Layers;
 class TextureBins;
 class Form7;
+class Form5;
+class frmTip;
+class frmSplash;
+class Form3;
+class Form4;
+class Form8;
 class ColorKeying;
 class RgbBright;
 class Ghosting;
@@ -112,6 +118,12 @@ public:
 
     // Secondary windows: created on first use, released when they close.
     QPointer<Form7> form7;
+    QPointer<Form5> form5;            // tile import / export
+    QPointer<frmTip> tipWindow;       // tip of the day
+    QPointer<frmSplash> splashWindow; // splash
+    QPointer<Form3> form3;            // about
+    QPointer<Form4> form4;            // read me
+    QPointer<Form8> form8;            // filter help
 
     // What ending the program does (tests replace it).
     std::function<void()> endProgram;

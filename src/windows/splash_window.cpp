@@ -1,0 +1,79 @@
+#include "windows/splash_window.h"
+
+#include <QFrame>
+
+#include "artwork/windows_art.h"
+#include "platform/controls.h"
+#include "platform/picture_buffer.h"
+#include "texture_set/on_top.h"
+#include "texture_set/progress_windows.h"
+#include "windows/contact.h"
+
+frmSplash::frmSplash(QWidget* mainWindow)
+    : QWidget(mainWindow, Qt::Tool | Qt::FramelessWindowHint), main_(mainWindow)
+{
+    setObjectName(QStringLiteral("frmSplash"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(kClientWidth, kClientHeight);
+
+    Frame1 = new QFrame(this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setFrameShape(QFrame::NoFrame);
+    Frame1->setGeometry(0, 0, 619, 305);
+    SetBackColor(Frame1, 0x00C0C0C0);
+
+    lblCompany = new Label(Frame1, QStringLiteral("lblCompany"), QRect(7, 0, 224, 17),
+                           contact::kMaker + QStringLiteral(" presents"));
+    QFont small(QStringLiteral("Arial"));
+    small.setPointSizeF(8.25);
+    lblCompany->setFont(small);
+    lblCompany->setForeColor(0x00E0E0E0);
+    lblCompany->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    Image1 = new PictureBuffer(Frame1, QStringLiteral("Image1"), 0, 0, 619, 305, 0x00C0C0C0);
+    Image1->setPicture(artwork::SplashPicture());
+    Image1->setCursor(Qt::PointingHandCursor);
+    Image1->onClick = [this] { Image1_Click(); };
+    // The picture is dark behind the label, which stays readable above it.
+    lblCompany->raise();
+
+    Timer1 = new Timer(this, QStringLiteral("Timer1"), kShowMs, true);
+    Timer1->onTimer = [this] { Timer1_Timer(); };
+
+    CentreOnScreen(this);
+    Form_Load();
+}
+
+frmSplash* frmSplash::Open(QPointer<frmSplash>& window, QWidget* mainWindow)
+{
+    if (!window || !window->isVisible())
+        window = new frmSplash(mainWindow);
+    window->Timer1->setIntervalMs(kShowMs);
+    window->show();
+    window->raise();
+    return window;
+}
+
+void frmSplash::Form_Load()
+{
+    SetTopMost(this);
+    if (main_) {
+        main_->show();
+        main_->raise();
+    }
+}
+
+void frmSplash::Timer1_Timer() { closeAndShowMain(); }
+
+void frmSplash::Image1_Click() { closeAndShowMain(); }
+
+void frmSplash::closeAndShowMain()
+{
+    Timer1->setEnabled(false);
+    close();
+    if (main_) {
+        main_->show();
+        main_->raise();
+        main_->activateWindow();
+    }
+}

@@ -1,0 +1,216 @@
+#include "windows/tile_window.h"
+
+#include <algorithm>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+
+#include "artwork/windows_art.h"
+#include "platform/controls.h"
+#include "platform/dialogs.h"
+#include "platform/dir_list.h"
+#include "platform/file_list.h"
+#include "platform/picture_buffer.h"
+#include "platform/picture_files.h"
+#include "texture_set/layers.h"
+#include "texture_set/progress_windows.h"
+
+namespace {
+const QString kImportMode = QStringLiteral("Import Tile");
+constexpr Colour kNavy = 0x00800000;
+constexpr int kTile = 64;
+} // namespace
+
+namespace tile_file {
+
+QString JoinName(const QString& folder, const QString& name)
+{
+    if (folder.endsWith(QLatin1Char('/')))
+        return folder + name;
+    return folder + QLatin1Char('/') + name;
+}
+
+QString ExportName(const QString& name)
+{
+    return name.endsWith(QLatin1String(".bmp"), Qt::CaseSensitive) ? name : name + QStringLiteral(".bmp");
+}
+
+ImportResult ReadTilePicture(const QString& path)
+{
+    const QString shown = QDir::toNativeSeparators(path);
+    const QFileInfo info(path);
+    if (path.isEmpty() || !info.exists())
+        return {std::nullopt, QStringLiteral("The tile was not imported: the file \"%1\" was not found.").arg(shown)};
+    // Folders, pipes and devices are no picture files; reading a pipe could
+    // wait forever.
+    if (!info.isFile())
+        return {std::nullopt, QStringLiteral("The tile was not imported: \"%1\" is not a file.").arg(shown)};
+
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {std::nullopt, QStringLiteral("The tile was not imported: the file \"%1\" could not be opened.").arg(shown)};
+    // The header tells the picture's size; a huge picture is refused before
+    // any memory is spent on it.
+    QImageReader header(&file);
+    header.setDecideFormatFromContent(true);
+    const QSize size = header.size();
+    if (size.isValid() && qint64(size.width()) * size.height() > kMaxPixels)
+        return {std::nullopt, QStringLiteral("The tile was not imported: the picture in \"%1\" is too large (%2 x %3 "
+                                             "pixels).")
+                                  .arg(shown)
+                                  .arg(size.width())
+                                  .arg(size.height())};
+    file.close();
+
+    std::optional<QImage> img = LoadPicture(path);
+    if (!img || img->isNull())
+        return {std::nullopt,
+                QStringLiteral("The tile was not imported: \"%1\" is not a picture that can be read.").arg(shown)};
+    // A layer shows the top-left tile of its picture; keeping only that part
+    // keeps a large picture from lingering in memory.
+    if (img->width() > kTile || img->height() > kTile)
+        img = img->copy(0, 0, std::min(img->width(), kTile), std::min(img->height(), kTile));
+    return {std::move(img), {}};
+}
+
+} // namespace tile_file
+
+Form5::Form5(Layers& layers, Dialogs& dialogs, QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::MSWindowsFixedSizeDialogHint), layers_(layers), dialogs_(dialogs)
+{
+    setObjectName(QStringLiteral("Form5"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(kClientWidth, kClientHeight);
+    setWindowIcon(QIcon(QPixmap::fromImage(artwork::TileWindowIcon())));
+
+    Dir1 = new DirListBox(this, QStringLiteral("Dir1"), QRect(7, 7, 253, 186), QDir::currentPath());
+    File1 = new FileListBox(this, QStringLiteral("File1"), QStringLiteral("*.*"));
+    File1->setGeometry(266, 7, 176, 188);
+    Text1 = new TextBox(this, QStringLiteral("Text1"), QRect(7, 203, 435, 22), QStringLiteral("Texture.bmp"));
+    Label1 = new Label(this, QStringLiteral("Label1"), QRect(161, 238, 64, 15), QStringLiteral("Layer:"),
+                       Qt::AlignHCenter | Qt::AlignTop);
+    Command3 = new CommandButton(this, QStringLiteral("Command3"), QRect(161, 259, 64, 36), QStringLiteral("A"));
+    Picture1 = new PictureBuffer(this, QStringLiteral("Picture1"), 238, 231, kTile, kTile, kNavy);
+    Command1 = new CommandButton(this, QStringLiteral("Command1"), QRect(343, 231, 99, 29), QStringLiteral("Save"));
+    Command2 = new CommandButton(this, QStringLiteral("Command2"), QRect(343, 266, 99, 29), QStringLiteral("Cancel"));
+
+    // Keyboard order: folders, name, Save, Cancel, layer, files.
+    Dir1->setFocusPolicy(Qt::StrongFocus);
+    File1->setFocusPolicy(Qt::StrongFocus);
+    setTabOrder(Dir1, Text1);
+    setTabOrder(Text1, Command1);
+    setTabOrder(Command1, Command2);
+    setTabOrder(Command2, Command3);
+    setTabOrder(Command3, File1);
+
+    Dir1->onChange = [this] { Dir1_Change(); };
+    // A selection by mouse or keyboard names the file; merely focusing the
+    // list selects nothing.
+    connect(File1, &QListWidget::itemSelectionChanged, this, [this] {
+        if (!File1->selectedItems().isEmpty())
+            File1_Click();
+    });
+    Command3->onClick = [this] { Command3_Click(); };
+    Command1->onClick = [this] { Command1_Click(); };
+    Command2->onClick = [this] { Command2_Click(); };
+
+    File1->setPath(Dir1->Path());
+    CentreOnScreen(this);
+}
+
+Form5* Form5::Open(QPointer<Form5>& window, const QString& mode, Layers& layers, Dialogs& dialogs, QWidget* parent)
+{
+    // A window that closed is gone, even while Qt has yet to delete it.
+    if (window && window->isVisible()) {
+        window->setCaption(mode);
+    } else {
+        window = new Form5(layers, dialogs, parent);
+        window->setCaption(mode);
+        window->Form_Load();
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return window;
+}
+
+QString Form5::FileName() const { return tile_file::JoinName(Dir1->Path(), Text1->Text()); }
+
+void Form5::Form_Load()
+{
+    Picture1->setPicture(layers_.Image1->Image());
+    if (Caption() == kImportMode)
+        Picture1->setVisibleFlag(false);
+}
+
+void Form5::Dir1_Change()
+{
+    // A folder that cannot be listed shows no files rather than another
+    // folder's files.
+    if (!File1->setPath(Dir1->Path()))
+        File1->clear();
+}
+
+void Form5::File1_Click()
+{
+    const QString name = File1->FileName();
+    if (!name.isEmpty())
+        Text1->setTextValue(name);
+}
+
+void Form5::Command3_Click()
+{
+    if (Command3->Caption() == QLatin1String("A")) {
+        Command3->setCaption(QStringLiteral("B"));
+        Picture1->setPicture(layers_.Image2->Image());
+    } else {
+        Command3->setCaption(QStringLiteral("A"));
+        Picture1->setPicture(layers_.Image1->Image());
+    }
+}
+
+void Form5::Command1_Click()
+{
+    const bool done = Caption() == kImportMode ? Import() : Export();
+    if (done)
+        close();
+}
+
+void Form5::Command2_Click() { close(); }
+
+bool Form5::Import()
+{
+    const tile_file::ImportResult r = tile_file::ReadTilePicture(FileName());
+    if (!r.picture) {
+        dialogs_.MsgBox(r.error, MsgButtons::OK);
+        return false;
+    }
+    // A whole-image assignment: the layer's mirrors follow at once.
+    PictureBuffer* layer = Command3->Caption() == QLatin1String("B") ? layers_.Image2 : layers_.Image1;
+    layer->setPicture(*r.picture);
+    return true;
+}
+
+bool Form5::Export()
+{
+    const QString name = tile_file::ExportName(Text1->Text());
+    if (name != Text1->Text())
+        Text1->setTextValue(name);
+    const QString path = FileName();
+    const QString shown = QDir::toNativeSeparators(path);
+    if (QFileInfo(path).isDir()) {
+        dialogs_.MsgBox(QStringLiteral("The tile was not saved: \"%1\" is a folder.").arg(shown), MsgButtons::OK);
+        return false;
+    }
+    // Written to a temporary file and then put in place, so a failed write
+    // leaves an existing file as it was.
+    if (!SavePicture(Picture1->Image(), path)) {
+        dialogs_.MsgBox(QStringLiteral("The tile was not saved: the file \"%1\" could not be written.").arg(shown),
+                        MsgButtons::OK);
+        return false;
+    }
+    dialogs_.MsgBox(QStringLiteral("Single texture tile saved successfully!"), MsgButtons::OK);
+    return true;
+}

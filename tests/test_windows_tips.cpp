@@ -1,0 +1,255 @@
+// The tip of the day: the tip file, the random choice, the start-up setting
+// and the window's buttons.
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "harness.h"
+#include "platform/controls.h"
+#include "windows/tip_of_day.h"
+
+namespace {
+
+void WriteBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+QString StoredSetting()
+{
+    return SettingsStore::GetSetting(tips::SettingsAppName(), tips::kSection, tips::kKey, QStringLiteral("<none>"));
+}
+
+// A program folder and a settings store of the test's own.
+struct TipWindow : ::testing::Test {
+    TempProgramFolder folder;
+    QTemporaryDir store;
+    ScriptedDialogs dialogs;
+
+    void SetUp() override { SettingsStore::Relocate(store.path()); }
+    void TearDown() override
+    {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        SettingsStore::Relocate(qEnvironmentVariable("XDG_CONFIG_HOME"));
+    }
+    void WriteTips(const QByteArray& bytes) { WriteBytes(folder.file("TIPOFDAY.TXT"), bytes); }
+    void Store(const QString& v) { SettingsStore::SaveSetting(tips::SettingsAppName(), tips::kSection, tips::kKey, v); }
+    // A main window whose start-up opens the real tip window.
+    std::unique_ptr<Form1> StartProgram()
+    {
+        auto form = std::make_unique<Form1>(dialogs);
+        form->endProgram = [] {};
+        form->Form_Load();
+        return form;
+    }
+};
+
+} // namespace
+
+TEST(TipFile, LinesAreTakenAsTheyAreWhateverTheLineEnds)
+{
+    using tips::SplitTipLines;
+    EXPECT_EQ(SplitTipLines(""), QStringList());
+    EXPECT_EQ(SplitTipLines("one"), QStringList({"one"}));
+    EXPECT_EQ(SplitTipLines("one\r\ntwo\r\n"), QStringList({"one", "two"}));
+    EXPECT_EQ(SplitTipLines("one\ntwo"), QStringList({"one", "two"}));
+    EXPECT_EQ(SplitTipLines("one\rtwo\r"), QStringList({"one", "two"}));
+    EXPECT_EQ(SplitTipLines("a\r\n\r\n  b  \n\n"), QStringList({"a", "", "  b  ", ""}));
+    EXPECT_EQ(SplitTipLines("\n"), QStringList({""}));
+    EXPECT_EQ(SplitTipLines("caf\xc3\xa9\ncaf\xe9"), QStringList({QString::fromUtf8("caf\xc3\xa9"),
+                                                                    QString::fromUtf8("caf\xc3\xa9")}));
+}
+
+TEST(TipFile, EveryPositionIsReachableAndNoneBeyondTheList)
+{
+    using tips::TipIndexFor;
+    EXPECT_EQ(TipIndexFor(0.0f, 0), 0);
+    EXPECT_EQ(TipIndexFor(0.0f, 1), 1);
+    EXPECT_EQ(TipIndexFor(0.99999994f, 1), 1);
+    EXPECT_EQ(TipIndexFor(0.0f, 3), 1);
+    EXPECT_EQ(TipIndexFor(0.33f, 3), 1);
+    EXPECT_EQ(TipIndexFor(0.34f, 3), 2);
+    EXPECT_EQ(TipIndexFor(0.67f, 3), 3);
+    EXPECT_EQ(TipIndexFor(0.99999994f, 3), 3);
+    for (int count : {1 << 25, 2000000001, 2147483647}) {
+        EXPECT_LE(TipIndexFor(0.99999994f, count), count);
+        EXPECT_GT(TipIndexFor(0.99999994f, count), count - count / 1000000);
+    }
+
+    // Setting values: only a number that rounds to 0 switches the tips off.
+    for (const char* off : {"0", " 0 ", "0.4", "-0.2"})
+        EXPECT_FALSE(tips::TipsOn(off)) << off;
+    for (const char* on : {"1", "2", "-1", "", "yes", "0x"})
+        EXPECT_TRUE(tips::TipsOn(on)) << on;
+}
+
+TEST_F(TipWindow, StartWithoutAStoredSettingShowsATipAndStoresOne)
+{
+    WriteTips("Only tip\r\n");
+    ASSERT_EQ(StoredSetting(), "<none>");
+    auto form = StartProgram();
+    ASSERT_TRUE(form->tipWindow);
+    frmTip* tip = form->tipWindow;
+    EXPECT_TRUE(tip->isVisible());
+    EXPECT_TRUE(tip->windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_EQ(tip->windowTitle(), "Tip of the Day");
+    EXPECT_EQ(tip->chkLoadTipsAtStartup->Value(), 1);
+    EXPECT_EQ(StoredSetting(), "1");
+    EXPECT_EQ(tip->lblTipText->text(), "Only tip");
+    EXPECT_TRUE(dialogs.shown.empty());
+
+    // A one-line file shows that line after every "Next Tip".
+    for (int i = 0; i < 5; ++i) {
+        tip->cmdNextTip_Click();
+        EXPECT_EQ(tip->lblTipText->text(), "Only tip");
+    }
+
+    // The box writes the setting at once, both ways.
+    tip->chkLoadTipsAtStartup->click();
+    EXPECT_EQ(StoredSetting(), "0");
+    tip->chkLoadTipsAtStartup->click();
+    EXPECT_EQ(StoredSetting(), "1");
+    tip->chkLoadTipsAtStartup->click();
+
+    tip->cmdOK_Click();
+    EXPECT_FALSE(tip->isVisible());
+}
+
+TEST_F(TipWindow, TipsSwitchedOffOpenNothingAndSayNothing)
+{
+    WriteTips("A tip\n");
+    Store("0");
+    auto form = StartProgram();
+    EXPECT_FALSE(form->tipWindow);
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_EQ(StoredSetting(), "0");
+    EXPECT_TRUE(form->isVisible());
+    for (QWidget* w : QApplication::topLevelWidgets())
+        EXPECT_EQ(dynamic_cast<frmTip*>(w), nullptr);
+
+    // A stored text that is no number counts as the default: tips on.
+    Store("maybe");
+    auto again = StartProgram();
+    ASSERT_TRUE(again->tipWindow);
+    EXPECT_EQ(StoredSetting(), "1");
+}
+
+TEST_F(TipWindow, MissingEmptyOrUnreadableTipFilesExplainThemselvesOrStayBlank)
+{
+    {
+        frmTip tip;
+        ASSERT_TRUE(tip.Form_Load());
+        EXPECT_EQ(tip.lblTipText->text(),
+                  "That the TIPOFDAY.TXT file was not found? \n\nCreate a text file named TIPOFDAY.TXT using "
+                  "NotePad with 1 tip per line. Then place it in the same directory as the application. ");
+        tip.cmdNextTip_Click();
+        EXPECT_TRUE(tip.lblTipText->text().startsWith("That the TIPOFDAY.TXT"));
+        EXPECT_EQ(tip.TipIndex, 0);
+        EXPECT_FALSE(tip.LoadTips(""));
+    }
+    {
+        WriteTips("");
+        frmTip tip;
+        ASSERT_TRUE(tip.Form_Load());
+        EXPECT_EQ(tip.lblTipText->text(), "");
+        tip.cmdNextTip_Click();
+        EXPECT_EQ(tip.lblTipText->text(), "");
+        EXPECT_EQ(tip.TipIndex, 0);
+    }
+    {
+        // A folder of that name is no tip file.
+        QFile::remove(folder.file("TIPOFDAY.TXT"));
+        QDir(folder.dir.path()).mkdir("TIPOFDAY.TXT");
+        frmTip tip;
+        ASSERT_TRUE(tip.Form_Load());
+        EXPECT_TRUE(tip.lblTipText->text().startsWith("That the TIPOFDAY.TXT file was not found?"));
+        QDir(folder.dir.path()).rmdir("TIPOFDAY.TXT");
+    }
+    if (geteuid() != 0) {
+        WriteTips("secret\n");
+        ASSERT_EQ(chmod(folder.file("TIPOFDAY.TXT").toLocal8Bit().constData(), 0), 0);
+        frmTip tip;
+        ASSERT_TRUE(tip.Form_Load());
+        EXPECT_EQ(tip.lblTipText->text(), tips::UnreadableText());
+    }
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(TipWindow, NextTipDrawsFromTheWholeListWithRepeatsAndShowsTipsAsPlainText)
+{
+    WriteTips("first\n\n<b>third</b> & more\n");
+    frmTip tip;
+    std::vector<float> draws{0.0f, 0.5f, 0.9f, 0.4f};
+    size_t next = 0;
+    tip.Rnd = [&] { return draws[next++ % draws.size()]; };
+    ASSERT_TRUE(tip.Form_Load());
+    EXPECT_EQ(tip.TipList, QStringList({"first", "", "<b>third</b> & more"}));
+    EXPECT_EQ(tip.lblTipText->text(), "first");
+    tip.cmdNextTip_Click();
+    EXPECT_EQ(tip.TipIndex, 2);
+    EXPECT_EQ(tip.lblTipText->text(), ""); // an empty line is an empty tip
+    tip.cmdNextTip_Click();
+    EXPECT_EQ(tip.lblTipText->text(), "<b>third</b> & more");
+    EXPECT_EQ(tip.lblTipText->textFormat(), Qt::PlainText);
+    tip.cmdNextTip_Click();
+    EXPECT_EQ(tip.TipIndex, 2);
+
+    // The window's own source: every tip turns up, and sometimes twice in a row.
+    frmTip seeded;
+    ASSERT_TRUE(seeded.Form_Load());
+    seeded.Randomize(12345);
+    std::array<int, 4> seen{};
+    int repeats = 0;
+    for (int i = 0, last = -1; i < 300; ++i) {
+        seeded.cmdNextTip_Click();
+        ASSERT_GE(seeded.TipIndex, 1);
+        ASSERT_LE(seeded.TipIndex, 3);
+        ++seen[static_cast<size_t>(seeded.TipIndex)];
+        repeats += seeded.TipIndex == last;
+        last = seeded.TipIndex;
+    }
+    EXPECT_GT(seen[1], 50);
+    EXPECT_GT(seen[2], 50);
+    EXPECT_GT(seen[3], 50);
+    EXPECT_GT(repeats, 0);
+}
+
+TEST_F(TipWindow, OkEnterAndEscCloseTheWindow)
+{
+    WriteTips("a\nb\n");
+    QPointer<frmTip> slot;
+    for (int key : {Qt::Key_Escape, Qt::Key_Return}) {
+        frmTip* tip = frmTip::Open(slot, nullptr);
+        ASSERT_NE(tip, nullptr);
+        EXPECT_TRUE(tip->cmdOK->isDefault());
+        tip->cmdOK->setFocus();
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+        QCoreApplication::sendEvent(tip, &press);
+        EXPECT_FALSE(tip->isVisible()) << key;
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_FALSE(slot) << key;
+    }
+}
+
+TEST(ShippedTipFile, HoldsTipsThatFitTheirLabel)
+{
+    const tips::TipFile file = tips::ReadTipFile(QStringLiteral(GLIMMERDECK_DATA_DIR "/TIPOFDAY.TXT"));
+    ASSERT_EQ(file.state, tips::TipFileState::Read);
+    ASSERT_GE(file.lines.size(), 10);
+    frmTip tip;
+    const QFontMetrics fm(tip.lblTipText->font());
+    for (const QString& line : file.lines) {
+        EXPECT_FALSE(line.trimmed().isEmpty());
+        const QRect need = fm.boundingRect(QRect(0, 0, 217, 1000), Qt::TextWordWrap, line);
+        EXPECT_LE(need.height(), 109) << line.toStdString();
+    }
+}
