@@ -8,7 +8,7 @@ if [ "${SANITIZE:-0}" = 1 ]; then
   build="$root/build-asan"
   cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DGLIMMERDECK_SANITIZE=ON \
     -DGLIMMERDECK_BENCH=OFF >/dev/null
-  export ASAN_OPTIONS="halt_on_error=1:detect_leaks=0"
+  export ASAN_OPTIONS="halt_on_error=1:detect_leaks=1"
   export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
 else
   build="$root/build-tests"
