@@ -8,6 +8,7 @@
 #include <QMenuBar>
 
 #include "artwork/artwork.h"
+#include "platform/controls.h"
 #include "platform/environment.h"
 #include "platform/file_list.h"
 #include "platform/picture_buffer.h"
@@ -34,15 +35,6 @@ namespace {
 constexpr Colour kNavy = 0x00800000;
 constexpr Colour kPanelGrey = 0x00C0C0C0;
 
-QColor ToQColor(Colour c) { return QColor::fromRgb(PictureBuffer::ToQRgb(c)); }
-
-void Fill(QWidget* w, Colour c)
-{
-    w->setAutoFillBackground(true);
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::Window, ToQColor(c));
-    w->setPalette(pal);
-}
 
 struct ToolDef {
     int left;
@@ -84,7 +76,7 @@ Form1::Form1(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), dialogs_(
 
     client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
-    Fill(client, kNavy);
+    SetBackColor(client, kNavy);
     setCentralWidget(client);
 
     // The panel from the left bin's right edge to the window's right edge.
@@ -92,13 +84,13 @@ Form1::Form1(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), dialogs_(
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setFrameShape(QFrame::NoFrame);
     Frame1->setGeometry(256, 0, 771, 708);
-    Fill(Frame1, kPanelGrey);
+    SetBackColor(Frame1, kPanelGrey);
 
     Shape16 = new QFrame(Frame1);
     Shape16->setObjectName(QStringLiteral("Shape16"));
     Shape16->setFrameShape(QFrame::NoFrame);
     Shape16->setGeometry(203, 0, 85, 15);
-    Fill(Shape16, kNavy);
+    SetBackColor(Shape16, kNavy);
 
     buildToolbar();
 

@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 #include "artwork/artwork.h"
+#include "platform/controls.h"
 #include "platform/conversions.h"
 #include "platform/dialogs.h"
 #include "platform/picture_buffer.h"
@@ -22,8 +23,6 @@ constexpr Colour kNavy = 0x00800000;
 constexpr Colour kReadOutText = 0x00FFC0C0;
 constexpr Colour kButtonFace = 0x00E0E0E0;
 constexpr int kSelectorInset = 9;
-
-QColor ToQColor(Colour c) { return QColor::fromRgb(PictureBuffer::ToQRgb(c)); }
 
 QPushButton* ArrowButton(QWidget* parent, const char* name, artwork::Arrow dir, QRect geometry)
 {
