@@ -1,0 +1,115 @@
+#include "pixel_editor/selection_actions.h"
+
+#include <QListWidgetItem>
+
+#include "pixel_editor/editing_surface.h"
+#include "pixel_editor/pixel_editor.h"
+#include "pixel_editor/pixel_ops.h"
+#include "platform/controls.h"
+#include "platform/conversions.h"
+#include "platform/picture_buffer.h"
+
+SelectionActions::SelectionActions(PixelEditor& editor, QWidget* content) : ed_(editor)
+{
+    cutpaste = new ListBox(content, QStringLiteral("cutpaste"), QRect(217, 196, 50, 67),
+                           {QStringLiteral("Clear"), QStringLiteral("Copy"), QStringLiteral("Cut"),
+                            QStringLiteral("Paste"), QStringLiteral("Cancel")});
+    SetBackColor(cutpaste, 0x00C0C0C0);
+    SetForeColor(cutpaste, 0x00404040);
+    cutpaste->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    cutpaste->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QFont small = cutpaste->font();
+    small.setPixelSize(11);
+    cutpaste->setFont(small);
+    cutpaste->onClick = [this] { cutpaste_Click(); };
+    cutpaste->hide();
+
+    clipboardpic = new PictureBuffer(content, QStringLiteral("clipboardpic"), 476, 14, 449, 449, pixel_ops::kWhite);
+    clipboardpic->hide();
+
+    Text2 = new TextBox(content, QStringLiteral("Text2"), QRect(42, 469, 36, 22));
+    Text2->hide();
+    Text3 = new TextBox(content, QStringLiteral("Text3"), QRect(112, 469, 36, 22));
+    Text3->hide();
+}
+
+void SelectionActions::ClickItem(const QString& item)
+{
+    const QList<QListWidgetItem*> found = cutpaste->findItems(item, Qt::MatchExactly);
+    if (found.isEmpty())
+        return;
+    cutpaste->setCurrentItem(found.front());
+    cutpaste_Click();
+}
+
+void SelectionActions::cutpaste_Click()
+{
+    const QListWidgetItem* item = cutpaste->currentItem();
+    const QString text = item ? item->text() : QString();
+    // Every block painted below covers exactly one tile pixel.
+    ed_.surface->SetBrush(pixel_ops::BrushNames().front());
+    if (text == QLatin1String("Paste"))
+        Paste();
+    else if (text == QLatin1String("Copy"))
+        CopyOrCut(false);
+    else if (text == QLatin1String("Cut"))
+        CopyOrCut(true);
+    else if (text == QLatin1String("Clear"))
+        Clear();
+    else {
+        // Cancel: only the band goes.
+        ed_.surface->RestoreFromUndoPoint();
+        cutpaste->hide();
+    }
+}
+
+void SelectionActions::OrderCorners()
+{
+    pixel_ops::BlockRect r{ed_.SelX1, ed_.SelY1, ed_.SelX2, ed_.SelY2};
+    pixel_ops::OrderCorners(r);
+    ed_.SelX1 = r.x1;
+    ed_.SelY1 = r.y1;
+    ed_.SelX2 = r.x2;
+    ed_.SelY2 = r.y2;
+}
+
+void SelectionActions::Paste()
+{
+    EditingSurface& s = *ed_.surface;
+    s.RestoreFromUndoPoint();
+    OrderCorners();
+    pixel_ops::PasteBlocks(s.PixEditPic->imageForDrawing(), clipboardpic->Image(), ed_.SelX1, ed_.SelY1,
+                           conv::Val(Text2->Text()), conv::Val(Text3->Text()));
+    s.PixEditPic->markDrawn();
+    s.TakeUndoPoint();
+    clipboardpic->Refresh();
+    cutpaste->hide();
+}
+
+void SelectionActions::CopyOrCut(bool cut)
+{
+    EditingSurface& s = *ed_.surface;
+    s.RestoreFromUndoPoint();
+    OrderCorners();
+    pixel_ops::CopyBlocks(s.PixEditPic->imageForDrawing(), clipboardpic->imageForDrawing(),
+                          {ed_.SelX1, ed_.SelY1, ed_.SelX2, ed_.SelY2}, cut);
+    s.PixEditPic->markDrawn();
+    clipboardpic->markDrawn();
+    if (cut)
+        s.TakeUndoPoint();
+    cutpaste->hide();
+    Text2->setTextValue(QString::number(ed_.SelX2 - ed_.SelX1));
+    Text3->setTextValue(QString::number(ed_.SelY2 - ed_.SelY1));
+}
+
+void SelectionActions::Clear()
+{
+    EditingSurface& s = *ed_.surface;
+    s.RestoreFromUndoPoint();
+    OrderCorners();
+    pixel_ops::FillBlocks(s.PixEditPic->imageForDrawing(), {ed_.SelX1, ed_.SelY1, ed_.SelX2, ed_.SelY2},
+                          pixel_ops::kWhite);
+    s.PixEditPic->markDrawn();
+    s.TakeUndoPoint();
+    cutpaste->hide();
+}

@@ -1,0 +1,70 @@
+#include "pixel_editor/spray_palette.h"
+
+#include <QFont>
+
+#include "artwork/pixel_editor_art.h"
+#include "pixel_editor/editing_surface.h"
+#include "pixel_editor/pixel_editor.h"
+#include "pixel_editor/pixel_ops.h"
+#include "platform/controls.h"
+#include "platform/conversions.h"
+#include "platform/picture_buffer.h"
+
+SprayPalette::SprayPalette(PixelEditor& editor, QWidget* content) : ed_(editor)
+{
+    Picture3 = new PictureBuffer(content, QStringLiteral("Picture3"), 283, 469, 182, 78, 0x00C0C0C0);
+    Picture3->setAutoSize(true);
+    Picture3->setPicture(artwork::ColourPalette());
+    Picture3->setCursor(Qt::CrossCursor);
+    Picture3->onMouseDown = [this](int b, int s, float x, float y) { Picture3_MouseDown(b, s, x, y); };
+    Picture3->onMouseMove = [this](int b, int s, float x, float y) { Picture3_MouseMove(b, s, x, y); };
+
+    const QImage tip = artwork::SprayTip();
+    Blendbackup = new PictureBuffer(content, QStringLiteral("Blendbackup"), 7, 511, tip.width(), tip.height());
+    Blendbackup->setAutoSize(true);
+    Blendbackup->setPicture(tip);
+    Blendbackup->hide();
+    BlendBrush = new PictureBuffer(content, QStringLiteral("BlendBrush"), 21, 511, tip.width(), tip.height());
+    BlendBrush->setAutoSize(true);
+    BlendBrush->setPicture(tip);
+    BlendBrush->hide();
+
+    // The spray mode: both flags on is the "Uniform Spray" tool.
+    bbrush = new CheckBox(content, QStringLiteral("bbrush"), QRect(-14, 525, 78, 15), QStringLiteral("Spraycan"));
+    QFont bold = bbrush->font();
+    bold.setBold(true);
+    bbrush->setFont(bold);
+    bbrush->setValue(1);
+    bbrush->hide();
+    Check2 = new CheckBox(content, QStringLiteral("Check2"), QRect(-21, 539, 78, 15), QStringLiteral("Uniform"));
+    Check2->setValue(1);
+    Check2->hide();
+}
+
+void SprayPalette::TintBlendBrush()
+{
+    BlendBrush->setPicture(Blendbackup->Image());
+    BlendBrush->Refresh();
+    BlendBrush->DrawPixels(pixel_ops::TintTip(BlendBrush->Image(), ed_.surface->CurrentColor()));
+}
+
+void SprayPalette::SprayAt(float X, float Y)
+{
+    EditingSurface& s = *ed_.surface;
+    s.SetBrush(pixel_ops::BrushNames().front()); // every block of the patch is one tile pixel
+    pixel_ops::Spray(s.PixEditPic->imageForDrawing(), BlendBrush->Image(), X, Y, s.CurrentColor(),
+                     Check2->Value() == 1);
+    s.PixEditPic->markDrawn();
+}
+
+void SprayPalette::PickFromPalette(int Button, float X, float Y)
+{
+    if (Button != 1)
+        return;
+    ed_.surface->SetCurrentColor(Picture3->GetPixel(conv::CLng(X), conv::CLng(Y)));
+    TintBlendBrush();
+}
+
+void SprayPalette::Picture3_MouseDown(int Button, int /*Shift*/, float X, float Y) { PickFromPalette(Button, X, Y); }
+
+void SprayPalette::Picture3_MouseMove(int Button, int /*Shift*/, float X, float Y) { PickFromPalette(Button, X, Y); }

@@ -1,0 +1,209 @@
+#include "pixel_editor/tool_panel.h"
+
+#include <cmath>
+
+#include <QFrame>
+
+#include "artwork/pixel_editor_art.h"
+#include "pixel_editor/editing_surface.h"
+#include "pixel_editor/editing_tools.h"
+#include "pixel_editor/pixel_editor.h"
+#include "pixel_editor/pixel_ops.h"
+#include "pixel_editor/spray_palette.h"
+#include "platform/controls.h"
+#include "platform/picture_buffer.h"
+
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+constexpr int kPanelLeft = 2835 / kTwipsPerPixel; // 189
+constexpr int kPanelWidth = 92;
+constexpr int kLabelHeight = 15;
+constexpr int kLabelPitch = 210 / kTwipsPerPixel; // 14
+constexpr Colour kPlainBack = 0x00C0C0C0;
+constexpr Colour kPlainText = 0x00404040;
+constexpr Colour kLitBack = 0x00000000;
+constexpr Colour kLitText = 0x00C0C0C0;
+
+const char* const kCaptions[ToolPanel::kTools] = {"Clear All", "Undo",      "Eraser", "Pencil", "Spraycan",
+                                                  "Uniform Spray", "Selection", "Rulers", "Invert"};
+
+int ToPixels(float twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
+
+} // namespace
+
+ToolPanel::ToolPanel(PixelEditor& editor, QWidget* content) : ed_(editor)
+{
+    const QImage toolbox = artwork::ToolboxPicture();
+    Image11 = new PictureBuffer(content, QStringLiteral("Image11"), 2940 / kTwipsPerPixel, 7035 / kTwipsPerPixel,
+                                toolbox.width(), toolbox.height());
+    Image11->setPicture(toolbox);
+    Image11->setToolTip(QStringLiteral("Tools"));
+    Image11->onMouseMove = [this](int b, int s, float x, float y) { Image11_MouseMove(b, s, x, y); };
+
+    Painttools = new QFrame(content);
+    Painttools->setObjectName(QStringLiteral("Painttools"));
+    Painttools->setFrameShape(QFrame::NoFrame);
+    SetBackColor(Painttools, kPlainBack);
+    Painttools->hide();
+
+    for (int i = 0; i < kTools; ++i) {
+        auto* l = new Label(Painttools, QStringLiteral("toolselect(%1)").arg(i),
+                            QRect(0, kLabelPitch * i, kPanelWidth, kLabelHeight), QString::fromLatin1(kCaptions[i]),
+                            Qt::AlignCenter);
+        l->setWordWrap(false);
+        // Centred in the part the marker leaves free.
+        l->setContentsMargins(0, 0, kPanelWidth - 1260 / kTwipsPerPixel, 0);
+        QFont f = l->font();
+        f.setPixelSize(11);
+        l->setFont(f);
+        l->setMouseTracking(true);
+        l->setBackColor(kPlainBack);
+        l->setForeColor(kPlainText);
+        l->onMouseMove = [this, i](int b, int s, float x, float y) { toolselect_MouseMove(i, b, s, x, y); };
+        l->onMouseDown = [this, i](int b, int s, float x, float y) { toolselect_MouseDown(i, b, s, x, y); };
+        toolselect[static_cast<size_t>(i)] = l;
+    }
+    Shape17 = new QFrame(Painttools);
+    Shape17->setObjectName(QStringLiteral("Shape17"));
+    Shape17->setFrameShape(QFrame::NoFrame);
+    Shape17->setGeometry(1260 / kTwipsPerPixel, 0, 15, 15);
+    SetBackColor(Shape17, 0x000000FF);
+    Shape17->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    Image12 = new PictureBuffer(Painttools, QStringLiteral("Image12"), 105 / kTwipsPerPixel, 1995 / kTwipsPerPixel,
+                                toolbox.width(), toolbox.height());
+    Image12->setPicture(toolbox);
+
+    place();
+
+    toolscroll = new Timer(content, QStringLiteral("toolscroll"), kTickMs, true);
+    toolscroll->onTimer = [this] { toolscroll_Timer(); };
+}
+
+void ToolPanel::setTop(float twips)
+{
+    top_ = twips;
+    place();
+}
+
+void ToolPanel::setHeight(float twips)
+{
+    height_ = twips;
+    place();
+}
+
+void ToolPanel::place()
+{
+    // Top and bottom are rounded on their own, so the bottom edge stays put
+    // while the panel slides.
+    const int top = ToPixels(top_);
+    const int bottom = ToPixels(top_ + height_);
+    Painttools->setGeometry(kPanelLeft, top, kPanelWidth, bottom - top);
+}
+
+void ToolPanel::Image11_MouseMove(int /*Button*/, int /*Shift*/, float /*X*/, float /*Y*/)
+{
+    top_ = kToolboxTop;
+    height_ = kStartHeight;
+    place();
+    Painttools->show();
+    Painttools->raise();
+    toolscroll->setEnabled(true);
+}
+
+void ToolPanel::toolscroll_Timer()
+{
+    top_ -= kStep;
+    height_ += kStep;
+    if (height_ > kOpenHeight) {
+        height_ = kOpenHeight;
+        top_ = kOpenTop;
+        toolscroll->setEnabled(false);
+    }
+    place();
+}
+
+void ToolPanel::ResetToolLabels()
+{
+    for (Label* l : toolselect) {
+        l->setBackColor(kPlainBack);
+        l->setForeColor(kPlainText);
+    }
+}
+
+void ToolPanel::highlight(int Index)
+{
+    Label* l = toolselect[static_cast<size_t>(Index)];
+    l->setBackColor(kLitBack);
+    l->setForeColor(kLitText);
+}
+
+void ToolPanel::toolselect_MouseMove(int Index, int /*Button*/, int /*Shift*/, float /*X*/, float /*Y*/)
+{
+    if (Index < 0 || Index >= kTools)
+        return;
+    ResetToolLabels();
+    highlight(Index);
+    Shape17->move(Shape17->x(), toolselect[static_cast<size_t>(Index)]->y());
+}
+
+void ToolPanel::toolselect_MouseDown(int Index, int /*Button*/, int /*Shift*/, float /*X*/, float /*Y*/)
+{
+    if (Index < 0 || Index >= kTools)
+        return;
+    ed_.surface->EraseLingeringBand();
+    if (ed_.SelectMode)
+        ed_.SelectMode = false;
+    highlight(Index);
+    Painttools->hide();
+
+    EditingTools& tools = *ed_.tools;
+    SprayPalette& spray = *ed_.spray;
+    ComboBox& brush = *ed_.surface->Combo1;
+    auto setSpray = [&spray](int spraycan, int uniform) {
+        spray.bbrush->setValue(spraycan);
+        spray.Check2->setValue(uniform);
+    };
+    switch (Index) {
+    case 0: // Clear All
+        tools.Command11_Click();
+        brush.setEnabled(false);
+        break;
+    case 1: // Undo
+        tools.Command32_Click();
+        brush.setEnabled(false);
+        break;
+    case 2: // Eraser
+        tools.Command33_Click();
+        setSpray(0, 0);
+        brush.setEnabled(true);
+        break;
+    case 3: // Pencil
+        tools.Command34_Click();
+        setSpray(0, 0);
+        brush.setEnabled(true);
+        break;
+    case 4: // Spraycan
+        setSpray(1, 0);
+        ed_.surface->SetBrush(pixel_ops::BrushNames().front());
+        brush.setEnabled(false);
+        break;
+    case 5: // Uniform Spray
+        setSpray(1, 1);
+        ed_.surface->SetBrush(pixel_ops::BrushNames().front());
+        brush.setEnabled(false);
+        break;
+    case 6: // Selection
+        tools.Command31_Click();
+        setSpray(0, 0);
+        brush.setEnabled(false);
+        break;
+    case 7: // Rulers
+        tools.Command35_Click();
+        break;
+    default: // Invert
+        tools.Command36_Click();
+        break;
+    }
+}
