@@ -7,6 +7,7 @@
 #include "harness.h"
 #include "layer_tools/ghosting.h"
 #include "platform/controls.h"
+#include "platform/tab_control.h"
 #include "texture_set/bins.h"
 #include "texture_set/layers.h"
 
@@ -87,6 +88,14 @@ TEST_F(GhostingTest, TheBlendFollowsReplacedLayersAndTheWeight)
     EXPECT_EQ(tab->Slider1->Value(), 128);
     EXPECT_EQ(tab->Picture11->Image(), ExpectedBlend(a, b, 128));
     EXPECT_TRUE(IsTwiceAsLarge(tab->Picture12->Image(), tab->Picture11->Image()));
+
+    // On screen the lines joining the two pictures stay under them: the
+    // blend's corner pixels show the blend, not a line.
+    form->SSTab1->setTab(3);
+    form->show();
+    const QImage shown = tab->Picture11->parentWidget()->grab(tab->Picture11->geometry()).toImage();
+    for (QPoint corner : {QPoint(63, 0), QPoint(63, 63)})
+        EXPECT_EQ(shown.pixel(corner) | 0xFF000000u, tab->Picture11->Image().pixel(corner)) << corner.y();
 
     // "50/50" at 50/50 already redraws nothing.
     const uint64_t before = tab->Picture12->revision();

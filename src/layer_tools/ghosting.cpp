@@ -1,7 +1,5 @@
 #include "layer_tools/ghosting.h"
 
-#include <QApplication>
-
 #include "platform/controls.h"
 #include "platform/conversions.h"
 #include "platform/picture_buffer.h"
@@ -23,6 +21,7 @@ inline int MixChannel(int a, int b, double share)
 double Share(int weight) { return static_cast<double>(weight) / 255.0; }
 
 constexpr Colour kNavy = 0x00800000;
+constexpr Colour kButtonFace = 0x00C0C0C0; // the tab pages' grey
 // A read outside a picture gives -1, whose channels split into red 255,
 // green 0, blue 0.
 constexpr QRgb kOutside = 0xFFFF0000u;
@@ -84,10 +83,8 @@ QImage EnlargeTwice(const QImage& source)
 
 Ghosting::Ghosting(QWidget* page, Layers& layers) : layers_(layers)
 {
-    const QColor faceColour = QApplication::palette().color(QPalette::Button);
-    const Colour face = RGB(faceColour.red(), faceColour.green(), faceColour.blue());
-
-    Shape12 = Shape(page, QStringLiteral("Shape12"), QRect(0, 0, 477, 596), face, face);
+    // The backdrop takes the grey of the other tab pages.
+    Shape12 = Shape(page, QStringLiteral("Shape12"), QRect(0, 0, 477, 596), kButtonFace, kButtonFace);
     Shape12->lower();
     Label13 = new Label(page, QStringLiteral("Label13"), QRect(21, 21, 197, 36),
                         QStringLiteral("Adjust the transparency level between the two textures with the slider bar:"));
@@ -97,6 +94,10 @@ Ghosting::Ghosting(QWidget* page, Layers& layers) : layers_(layers)
     Line11 = new SlantedLine(page, QStringLiteral("Line11"), QPoint(126, 133), QPoint(147, 126));
     Line12 = new SlantedLine(page, QStringLiteral("Line12"), QPoint(126, 196), QPoint(147, 203));
     Picture12 = new PictureBuffer(page, QStringLiteral("Picture12"), 147, 98, 128, 128, kNavy);
+    // The joining lines end on the corners of the two pictures: they lie
+    // under them, so they never paint over a pixel of the blend.
+    Line11->stackUnder(Picture11);
+    Line12->stackUnder(Picture11);
 
     Slider1 = new Slider(page, QStringLiteral("Slider1"), QRect(322, 35, 42, 260), Qt::Vertical, 0, kWeightMax, 1, 5);
     Slider1->setValue(kWeightStart);

@@ -72,6 +72,7 @@ private:
 
 constexpr Colour kNavy = 0x00800000;
 constexpr Colour kBlack = 0x00000000;
+constexpr Colour kButtonFace = 0x00C0C0C0; // the tab pages' grey
 
 Colour FromQColor(const QColor& c) { return RGB(c.red(), c.green(), c.blue()); }
 
@@ -110,7 +111,9 @@ QImage TintPixels(const QImage& source, int redPercent, int greenPercent, int bl
 
 RgbBright::RgbBright(QWidget* page, Layers& layers) : layers_(layers)
 {
-    const Colour face = FromQColor(QApplication::palette().color(QPalette::Button));
+    // The backdrop takes the grey of the other tab pages, so the pages look
+    // alike when the user switches between them.
+    const Colour face = kButtonFace;
     const Colour window = FromQColor(QApplication::palette().color(QPalette::Base));
 
     Shape11 = Shape(page, QStringLiteral("Shape11"), QRect(0, 0, 477, 596), face, face);
