@@ -122,15 +122,16 @@ TEST(AnimationOrder, CyclingModeShowsTheTwoFramesBeforeInTheStrip)
     EXPECT_EQ(Frames(7, 3, false, 2), (std::vector<F>{{5, 6, 7, 7}, {2, 3, 1, 1}}));
 }
 
-TEST(AnimationOrder, FractionalCountWrapsOverTheFramesThatPlay)
+TEST(AnimationOrder, FractionalCountPlaysWholeFramesAndWrapsToRoundedValues)
 {
-    // 4.5 plays frames 1 to 4, so the strip wraps over 3 and 4, never 5.
+    // 4.5 plays frames 1 to 4; before frame 1 the strip wraps to 4.5 and 3.5
+    // rounded half to even: 4 and 4.
     EXPECT_EQ(Frames(1, 4.5, false, 5),
-              (std::vector<F>{{3, 4, 1, 1}, {4, 1, 2, 2}, {1, 2, 3, 3}, {2, 3, 4, 4}, {3, 4, 1, 1}}));
-    // 3.5 plays 1 to 3: frame 4 must not appear.
-    for (const F& f : Frames(1, 3.5, false, 6))
-        for (int k : f)
-            EXPECT_LE(k, 3);
+              (std::vector<F>{{4, 4, 1, 1}, {4, 1, 2, 2}, {1, 2, 3, 3}, {2, 3, 4, 4}, {4, 4, 1, 1}}));
+    // 3.5 plays 1 to 3 but wraps to 4 (3.5 rounded) and 2 (2.5 rounded).
+    EXPECT_EQ(Frames(1, 3.5, false, 4), (std::vector<F>{{2, 4, 1, 1}, {4, 1, 2, 2}, {1, 2, 3, 3}, {2, 4, 1, 1}}));
+    // 2.5 wraps to 2 and 2 (1.5 rounded).
+    EXPECT_EQ(Frames(1, 2.5, false, 3), (std::vector<F>{{2, 2, 1, 1}, {2, 1, 2, 2}, {2, 2, 1, 1}}));
 }
 
 TEST(AnimationOrder, SlotsStayWithinTheNineWhateverTheInput)

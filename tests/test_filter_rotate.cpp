@@ -290,7 +290,7 @@ TEST(FilterFiles, RejectsBadInstructionFilesWithAReason)
     EXPECT_FALSE(ReadFilterInstructions(p).instructions);
 }
 
-TEST(FilterFiles, LoadsOnlyPictures64By64)
+TEST(FilterFiles, LoadsTheTopLeft64By64OfPicturesAtLeastThatLarge)
 {
     QTemporaryDir dir;
     auto path = [&](const char* name) { return QDir(dir.path()).filePath(QString::fromLatin1(name)); };
@@ -303,8 +303,18 @@ TEST(FilterFiles, LoadsOnlyPictures64By64)
     ASSERT_TRUE(good.save(path("png.bmp"), "PNG"));
     ASSERT_TRUE(LoadFilterBitmap(path("png.bmp")).image);
 
+    // A larger picture contributes its top-left corner.
+    const QImage large = PatternImage(100, 80, 13);
+    ASSERT_TRUE(SavePicture(large, path("large.bmp")));
+    ASSERT_TRUE(large.save(path("largepng.bmp"), "PNG"));
+    for (const char* name : {"large.bmp", "largepng.bmp"}) {
+        r = LoadFilterBitmap(path(name));
+        ASSERT_TRUE(r.image) << name << ": " << r.error.toStdString();
+        EXPECT_EQ(*r.image, large.copy(0, 0, 64, 64).convertToFormat(QImage::Format_RGB32)) << name;
+    }
+
     ASSERT_TRUE(SavePicture(PatternImage(32, 32), path("small.bmp")));
-    ASSERT_TRUE(SavePicture(PatternImage(65, 64), path("wide.bmp")));
+    ASSERT_TRUE(SavePicture(PatternImage(100, 63), path("wide.bmp")));
     WriteBytes(path("text.bmp"), "not a picture at all");
     WriteBytes(path("empty.bmp"), "");
     // A BMP header announcing 40000 x 40000 pixels with no pixels behind it,
@@ -323,6 +333,7 @@ TEST(FilterFiles, LoadsOnlyPictures64By64)
         EXPECT_TRUE(r.error.contains(QString::fromLatin1(name))) << r.error.toStdString();
     }
     EXPECT_TRUE(LoadFilterBitmap(path("small.bmp")).error.contains(QStringLiteral("32 x 32")));
+    EXPECT_TRUE(LoadFilterBitmap(path("wide.bmp")).error.contains(QStringLiteral("100 x 63")));
     EXPECT_TRUE(LoadFilterBitmap(path("huge.bmp")).error.contains(QStringLiteral("40000 x 40000")));
 }
 
@@ -410,6 +421,15 @@ TEST_F(FilterRotateTest, AFilterIsAppliedToTheTileAsLoaded)
     // A turn after a filter turns the filtered tile.
     tab->Command37_Click();
     EXPECT_EQ(tab->WorkTile->Image(), TurnTile(ExpectedFiltered(red, t), TileTurn::Clockwise));
+
+    // A bitmap larger than the tile filters with its top-left corner.
+    const QImage big = PatternImage(90, 70, 77);
+    const QImage corner = big.copy(0, 0, 64, 64).convertToFormat(QImage::Format_RGB32);
+    AddFilter(QStringLiteral("Big.fil"), "Big\r\nMe\r\nbig\r\n", QStringLiteral("big.bmp"), big);
+    Select(QStringLiteral("Big.fil"));
+    EXPECT_EQ(tab->Picture15->Image(), corner);
+    EXPECT_EQ(tab->WorkTile->Image(), ExpectedFiltered(corner, t));
+    EXPECT_TRUE(dialogs.shown.empty());
 }
 
 TEST_F(FilterRotateTest, AFilterBeforeAnyLoadFiltersTheNavyTile)

@@ -66,24 +66,23 @@ AnimationTick PlanAnimationTick(int frame, double frameCount, bool simultaneous)
     if (frame < 1 || frame > AnimationViewer::kSlots)
         frame = 1;
     frameCount = ClampFrameCount(frameCount);
-    const int count = static_cast<int>(conv::Int(frameCount)); // frames 1 to count play
 
     AnimationTick t;
     if (simultaneous) {
         t.viewSlot = {frame - 1, frame - 1, frame - 1, frame - 1};
     } else {
         // The frame before this one and the one before that, wrapping around
-        // the frames that play. The wrap uses the last frame that plays, so a
-        // count with a fraction never brings a frame into the strip that the
-        // animation itself skips.
+        // to the count and the count less one, each rounded half to even
+        // (a count of 4.5 wraps to 4 and 4). With the count within 2 to 9
+        // both stay within 1 to 9.
         int p1 = frame - 1;
         if (p1 == 0)
-            p1 = count;
+            p1 = conv::CInt(frameCount);
         int p2 = frame - 2;
         if (p2 == 0)
-            p2 = count;
+            p2 = conv::CInt(frameCount);
         else if (p2 == -1)
-            p2 = count - 1;
+            p2 = conv::CInt(frameCount - 1);
         t.viewSlot = {p2 - 1, p1 - 1, frame - 1, frame - 1};
     }
     int next = frame + 1;

@@ -31,7 +31,8 @@ struct AnimationTick {
 // (2 to 9, possibly with a fraction: the frames 1 to Int(frameCount) play).
 // Simultaneous mode shows frame `frame` in every view; cycling mode shows, in
 // the strip, the frame two before it, the one before it and the frame itself,
-// wrapping around the frames that play, and the frame itself in view 3.
+// and the frame itself in view 3. Before frame 1 the strip wraps to the count
+// and to the count less one, each rounded half to even.
 // The frame then advances and wraps to 1 once it passes frameCount.
 // Out-of-range inputs are brought into range, so every slot lies in 0 to 8.
 AnimationTick PlanAnimationTick(int frame, double frameCount, bool simultaneous);

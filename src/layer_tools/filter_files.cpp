@@ -95,20 +95,34 @@ FilterBitmapResult LoadFilterBitmap(const QString& path)
     // Targa files are texture sets, never filter bitmaps.
     if (!reader.canRead() || reader.format().toLower() == "tga")
         return fail(QStringLiteral("its bitmap '%1' is not a picture").arg(name));
-    const QSize expected(kFilterSide, kFilterSide);
-    auto wrongSize = [&](QSize s) {
-        return fail(QStringLiteral("its bitmap '%1' is %2 x %3 pixels; a filter bitmap must be 64 x 64")
+    auto wrongSize = [&](QSize s, const char* bound, int side) {
+        return fail(QStringLiteral("its bitmap '%1' is %2 x %3 pixels; a filter bitmap must be %4 %5 x %5")
                         .arg(name)
                         .arg(s.width())
-                        .arg(s.height()));
+                        .arg(s.height())
+                        .arg(QLatin1String(bound))
+                        .arg(side));
     };
+    auto tooSmall = [](QSize s) { return s.width() < kFilterSide || s.height() < kFilterSide; };
+    auto tooLarge = [](QSize s) { return s.width() > kMaxFilterBitmapSide || s.height() > kMaxFilterBitmapSide; };
     const QSize announced = reader.size();
-    if (announced.isValid() && announced != expected)
-        return wrongSize(announced);
-    const QImage img = reader.read();
+    if (announced.isValid()) {
+        if (tooSmall(announced))
+            return wrongSize(announced, "at least", kFilterSide);
+        if (tooLarge(announced))
+            return wrongSize(announced, "at most", kMaxFilterBitmapSide);
+    }
+    // Only the top-left 64 x 64 pixels act as the filter.
+    const QRect used(0, 0, kFilterSide, kFilterSide);
+    reader.setClipRect(used);
+    QImage img = reader.read();
     if (img.isNull())
         return fail(QStringLiteral("its bitmap '%1' could not be read as a picture").arg(name));
-    if (img.size() != expected)
-        return wrongSize(img.size());
+    if (img.size() != used.size()) {
+        // A reader that announced no size, or ignored the clip.
+        if (tooSmall(img.size()))
+            return wrongSize(img.size(), "at least", kFilterSide);
+        img = img.copy(used);
+    }
     return FilterBitmapResult{img.convertToFormat(QImage::Format_RGB32), QString()};
 }

@@ -34,6 +34,10 @@ inline constexpr int kFilterSide = 64;
 // title, an author and a file name are short, and a longer line means the
 // file is not an instruction file.
 inline constexpr int kMaxFilterLine = 1024;
+// A filter bitmap larger than 64 x 64 contributes its top-left corner; one
+// wider or taller than this is refused unread, so a bogus header cannot make
+// the loader decode gigabytes.
+inline constexpr int kMaxFilterBitmapSide = 4096;
 
 // Reads the first three lines of an instruction file; reads at most a few
 // kilobytes whatever the file's size. Text that is not valid UTF-8 is read
@@ -50,7 +54,9 @@ QString FilterCaption(const FilterInstructions& filter);
 // (a name that already ends ".bmp" gets a second one).
 QString FilterBitmapPath(const QString& filtersFolder, const QString& bitmapName);
 
-// Loads a filter bitmap. Fails when the file is missing, is not a picture,
-// or is not 64 x 64 pixels; the size is checked from the file's header
-// before any pixel is decoded, so a huge picture costs nothing.
+// Loads a filter bitmap: its top-left 64 x 64 pixels, which are all a filter
+// uses. Fails when the file is missing, is not a picture, is smaller than
+// 64 x 64 pixels in either direction, or is larger than
+// kMaxFilterBitmapSide; the size is checked from the file's header before
+// any pixel is decoded, so a huge picture costs nothing.
 FilterBitmapResult LoadFilterBitmap(const QString& path);

@@ -145,12 +145,10 @@ FilterRotate::FilterRotate(QWidget* page, Layers& layers, Dialogs& dialogs) : la
     Command37 = new CommandButton(page, QStringLiteral("Command37"), QRect(147, 140, 50, 64));
     Command37->setIcon(QIcon(QPixmap::fromImage(artwork::RotateArrowIcon(true))));
     Command37->setIconSize(QSize(32, 32));
-    Command37->setToolTip(QStringLiteral("Rotate clockwise"));
     WorkTile = new PictureBuffer(page, QStringLiteral("Picture13"), 203, 140, kSide, kSide, kNavy);
     Command38 = new CommandButton(page, QStringLiteral("Command38"), QRect(273, 140, 50, 64));
     Command38->setIcon(QIcon(QPixmap::fromImage(artwork::RotateArrowIcon(false))));
     Command38->setIconSize(QSize(32, 32));
-    Command38->setToolTip(QStringLiteral("Rotate counter-clockwise"));
     Command44 = new CommandButton(page, QStringLiteral("Command44"), QRect(343, 140, 99, 29),
                                   QStringLiteral("Flip Horizontal"));
     Command45 = new CommandButton(page, QStringLiteral("Command45"), QRect(343, 175, 99, 29),
