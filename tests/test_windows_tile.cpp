@@ -329,6 +329,9 @@ TEST_F(TileWindow, FoldersAndFilesChooseTheNameThatIsUsed)
     EXPECT_EQ(w->FileName(), path("sub/inner.bmp"));
     w->Text1->setTextValue("typed.bmp");
     EXPECT_EQ(w->FileName(), path("sub/typed.bmp"));
+    // Clicking the file that is still selected names it again.
+    emit w->File1->itemClicked(w->File1->item(0));
+    EXPECT_EQ(w->Text1->Text(), "inner.bmp");
 
     // The root folder already ends with its separator.
     EXPECT_EQ(tile_file::JoinName("/", "a.bmp"), "/a.bmp");

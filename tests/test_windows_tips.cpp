@@ -72,7 +72,7 @@ TEST(TipFile, LinesAreTakenAsTheyAreWhateverTheLineEnds)
 TEST(TipFile, EveryPositionIsReachableAndNoneBeyondTheList)
 {
     using tips::TipIndexFor;
-    EXPECT_EQ(TipIndexFor(0.0f, 0), 0);
+    EXPECT_EQ(TipIndexFor(0.5f, 0), 1); // no tip at that position
     EXPECT_EQ(TipIndexFor(0.0f, 1), 1);
     EXPECT_EQ(TipIndexFor(0.99999994f, 1), 1);
     EXPECT_EQ(TipIndexFor(0.0f, 3), 1);
@@ -149,11 +149,11 @@ TEST_F(TipWindow, MissingEmptyOrUnreadableTipFilesExplainThemselvesOrStayBlank)
         frmTip tip;
         ASSERT_TRUE(tip.Form_Load());
         EXPECT_EQ(tip.lblTipText->text(),
-                  "That the TIPOFDAY.TXT file was not found? \n\nCreate a text file named TIPOFDAY.TXT using "
+                  "That the TIPOFDAY.TXT file was not found? \r\n\r\nCreate a text file named TIPOFDAY.TXT using "
                   "NotePad with 1 tip per line. Then place it in the same directory as the application. ");
         tip.cmdNextTip_Click();
         EXPECT_TRUE(tip.lblTipText->text().startsWith("That the TIPOFDAY.TXT"));
-        EXPECT_EQ(tip.TipIndex, 0);
+        EXPECT_EQ(tip.TipIndex, 1);
         EXPECT_FALSE(tip.LoadTips(""));
     }
     {
@@ -163,7 +163,7 @@ TEST_F(TipWindow, MissingEmptyOrUnreadableTipFilesExplainThemselvesOrStayBlank)
         EXPECT_EQ(tip.lblTipText->text(), "");
         tip.cmdNextTip_Click();
         EXPECT_EQ(tip.lblTipText->text(), "");
-        EXPECT_EQ(tip.TipIndex, 0);
+        EXPECT_EQ(tip.TipIndex, 1);
     }
     {
         // A folder of that name is no tip file.

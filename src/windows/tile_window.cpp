@@ -112,6 +112,9 @@ Form5::Form5(Layers& layers, Dialogs& dialogs, QWidget* parent)
         if (!File1->selectedItems().isEmpty())
             File1_Click();
     });
+    // A click on the file already selected names it again (after the name box
+    // was typed over, say).
+    connect(File1, &QListWidget::itemClicked, this, [this] { File1_Click(); });
     Command3->onClick = [this] { Command3_Click(); };
     Command1->onClick = [this] { Command1_Click(); };
     Command2->onClick = [this] { Command2_Click(); };

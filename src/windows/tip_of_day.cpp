@@ -95,8 +95,9 @@ TipFile ReadTipFile(const QString& path)
 
 int TipIndexFor(float r, int count)
 {
+    // An empty list gives position 1 (r x 0 + 1), which names no tip.
     if (count <= 0)
-        return 0;
+        return 1;
     const double index = std::floor(static_cast<double>(r) * count + 1);
     // r below 1 keeps the index within the list; the clamp also covers a
     // product that rounds up for very long lists.
@@ -121,7 +122,7 @@ QString SettingsAppName()
 QString NotFoundText()
 {
     return QStringLiteral("That the ") + kTipFileName + QStringLiteral(" file was not found? ") +
-           QStringLiteral("\n\n") + QStringLiteral("Create a text file named ") + kTipFileName +
+           QStringLiteral("\r\n\r\n") + QStringLiteral("Create a text file named ") + kTipFileName +
            QStringLiteral(" using NotePad with 1 tip per line. ") +
            QStringLiteral("Then place it in the same directory as the application. ");
 }

@@ -38,8 +38,8 @@ QStringList SplitTipLines(const QByteArray& bytes);
 TipFile ReadTipFile(const QString& path);
 
 // The 1-based position of a tip for a random number r in [0, 1):
-// floor(r * count + 1), in double precision, kept within 1..count. 0 when
-// there are no tips.
+// floor(r * count + 1), in double precision, kept within 1..count. 1 when
+// there are no tips (the caller shows nothing then).
 int TipIndexFor(float r, int count);
 
 // Whether a stored setting switches the tips on. Missing or not a number:
