@@ -6,7 +6,8 @@
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     InstallOffscreenMessageFilter();
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);

@@ -2,6 +2,7 @@
 // flipping a bin and copying one bin over the other.
 #include <algorithm>
 
+#include <QElapsedTimer>
 #include <QProgressBar>
 #include <QSaveFile>
 
@@ -55,6 +56,9 @@ void TextureBins::savetexset_Click()
     DoEvents();
     Picture2->Refresh();
 
+    // Raising the window is a round trip to the window system; once a frame
+    // (16 ms) keeps it on top just as well as once a row would.
+    QElapsedTimer sinceRaised;
     std::vector<Colour> row(kRightBinWidth);
     std::vector<uint8_t> bytes;
     bytes.reserve(3 * kRightBinWidth);
@@ -65,7 +69,10 @@ void TextureBins::savetexset_Click()
         EncodeTargaRow(row, bytes);
         ok = ok && file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size())) ==
                        static_cast<qint64>(bytes.size());
-        SetTopMost(form6.get());
+        if (!sinceRaised.isValid() || sinceRaised.elapsed() >= 16) {
+            SetTopMost(form6.get());
+            sinceRaised.start();
+        }
         if (form6->pb->value() < form6->pb->maximum())
             form6->pb->setValue(form6->pb->value() + 1);
         DoEvents();
