@@ -26,7 +26,12 @@ TabControl::TabControl(QWidget* parent, const QString& name, const QStringList& 
     QFont f = bar_->font();
     f.setPixelSize(10);
     bar_->setFont(f);
-    bar_->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 2px 1px; margin: 0px; }"));
+    bar_->setStyleSheet(QStringLiteral(
+        "QTabBar::tab { padding: 2px 1px; margin: 0px; background: #d8d8d8; color: #202020;"
+        " border: 1px solid #808080; border-bottom: none; border-top-left-radius: 3px;"
+        " border-top-right-radius: 3px; }"
+        "QTabBar::tab:!selected { margin-top: 2px; background: #b0b0b0; }"
+        "QTabBar::tab:selected { background: #c0c0c0; }"));
     for (const QString& c : captions)
         bar_->addTab(c);
     connect(bar_, &QTabBar::currentChanged, this, [this](int i) { showPage(i); });
