@@ -12,6 +12,7 @@
 #include "platform/environment.h"
 #include "platform/file_list.h"
 #include "platform/picture_buffer.h"
+#include "platform/single_window.h"
 #include "platform/tab_control.h"
 #include "layer_tools/animation_viewer.h"
 #include "layer_tools/color_keying.h"
@@ -301,9 +302,5 @@ void Form1::ToolPick_MouseMove(int Index, int, int, float, float)
 void Form1::chsselect_Click()
 {
     // Showing it again while it is open only brings it forward.
-    if (!form7)
-        form7 = new Form7(*bins->square, this);
-    form7->show();
-    form7->raise();
-    form7->activateWindow();
+    ShowSingleWindow(form7, *bins->square, this);
 }

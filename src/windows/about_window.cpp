@@ -1,5 +1,7 @@
 #include "windows/about_window.h"
 
+#include "platform/single_window.h"
+
 #include "artwork/windows_art.h"
 #include "platform/controls.h"
 #include "platform/picture_buffer.h"
@@ -47,14 +49,6 @@ Form3::Form3(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::MSWindowsFixedSiz
     CentreOnScreen(this);
 }
 
-Form3* Form3::Open(QPointer<Form3>& window, QWidget* parent)
-{
-    if (!window || !window->isVisible())
-        window = new Form3(parent);
-    window->show();
-    window->raise();
-    window->activateWindow();
-    return window;
-}
+Form3* Form3::Open(QPointer<Form3>& window, QWidget* parent) { return ShowSingleWindow(window, parent); }
 
 void Form3::Command1_Click() { close(); }

@@ -1,5 +1,7 @@
 #include "windows/filter_help_window.h"
 
+#include "platform/single_window.h"
+
 #include <QPlainTextEdit>
 
 #include "platform/controls.h"
@@ -66,14 +68,6 @@ Form8::Form8(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::MSWindowsFixedSiz
     CentreOnScreen(this);
 }
 
-Form8* Form8::Open(QPointer<Form8>& window, QWidget* parent)
-{
-    if (!window || !window->isVisible())
-        window = new Form8(parent);
-    window->show();
-    window->raise();
-    window->activateWindow();
-    return window;
-}
+Form8* Form8::Open(QPointer<Form8>& window, QWidget* parent) { return ShowSingleWindow(window, parent); }
 
 void Form8::Command1_Click() { close(); }

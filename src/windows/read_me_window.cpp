@@ -1,5 +1,7 @@
 #include "windows/read_me_window.h"
 
+#include "platform/single_window.h"
+
 #include <QPlainTextEdit>
 
 #include "platform/controls.h"
@@ -99,14 +101,6 @@ Form4::Form4(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::MSWindowsFixedSiz
     CentreOnScreen(this);
 }
 
-Form4* Form4::Open(QPointer<Form4>& window, QWidget* parent)
-{
-    if (!window || !window->isVisible())
-        window = new Form4(parent);
-    window->show();
-    window->raise();
-    window->activateWindow();
-    return window;
-}
+Form4* Form4::Open(QPointer<Form4>& window, QWidget* parent) { return ShowSingleWindow(window, parent); }
 
 void Form4::Command1_Click() { close(); }
