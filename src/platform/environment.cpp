@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -46,3 +47,10 @@ void SettingsStore::SaveSetting(const QString& appName, const QString& section, 
 }
 
 void SettingsStore::Relocate(const QString& folder) { folder_ = folder; }
+
+bool IsRegularFile(const QString& path)
+{
+    // QFileInfo reports a file only for S_ISREG after following links.
+    const QFileInfo info(path);
+    return info.exists() && info.isFile();
+}
