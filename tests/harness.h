@@ -59,3 +59,24 @@ inline QImage PatternImage(int w, int h, int seed = 0)
             img.setPixel(x, y, PictureBuffer::ToQRgb(RGB((x * 7 + seed) & 255, (y * 5 + seed) & 255, (x + y + seed) & 255)));
     return img;
 }
+
+// A 64 x 64 picture of four colours, one a quadrant (top left, top right,
+// lower left, lower right), so a pixel operation's result is four colours
+// worked out by hand.
+inline QImage QuadrantImage(Colour topLeft, Colour topRight, Colour lowerLeft, Colour lowerRight)
+{
+    const Colour quadrants[4] = {topLeft, topRight, lowerLeft, lowerRight};
+    QImage img(64, 64, QImage::Format_RGB32);
+    for (int y = 0; y < 64; ++y)
+        for (int x = 0; x < 64; ++x)
+            img.setPixel(x, y, PictureBuffer::ToQRgb(quadrants[(y / 32) * 2 + x / 32]));
+    return img;
+}
+
+// The settings store in a temporary folder of the test's own while this
+// lives; then back in the test run's configuration folder.
+struct TempSettingsStore {
+    QTemporaryDir dir;
+    TempSettingsStore() { SettingsStore::Relocate(dir.path()); }
+    ~TempSettingsStore() { SettingsStore::Relocate(qEnvironmentVariable("XDG_CONFIG_HOME")); }
+};

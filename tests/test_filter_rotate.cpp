@@ -1,8 +1,6 @@
 // The Filter / Rotate tab: quarter turns and mirrors of the work tile, the
 // filter arithmetic, reading filter files safely, applying a filter from the
 // list, refreshing the list, and writing the result back to a layer.
-#include <cmath>
-
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -32,27 +30,21 @@ void WriteBytes(const QString& path, const QByteArray& bytes)
     f.write(bytes);
 }
 
-// The filter result for one pair of channel values, written out here on its
-// own: the quotient as a double first, then the product, then the floor.
-int ExpectedChannel(int f, int l)
+// A tile and a filter bitmap of four colours each, and the tile filtered,
+// worked out by hand: 128 over 200 gives 100 (100.39 floored); 147 over 85
+// gives 48 and 147 over 170 gives 97, the quotient as a double times the
+// layer value falling just under 49 and 98.
+QImage FourColourTile()
 {
-    const double q = f / 255.0;
-    return static_cast<int>(std::floor(q * l));
+    return QuadrantImage(RGB(200, 85, 77), RGB(170, 33, 200), RGB(9, 200, 85), RGB(64, 255, 255));
 }
-
-Colour ExpectedPixel(Colour f, Colour l)
+QImage FourColourFilter()
 {
-    return ExpectedChannel(f & 255, l & 255) | ExpectedChannel((f >> 8) & 255, (l >> 8) & 255) << 8
-           | ExpectedChannel((f >> 16) & 255, (l >> 16) & 255) << 16;
+    return QuadrantImage(RGB(128, 147, 255), RGB(147, 255, 0), RGB(0, 128, 147), RGB(255, 0, 128));
 }
-
-QImage ExpectedFiltered(const QImage& filter, const QImage& tile)
+QImage FourColourFiltered()
 {
-    QImage out(tile.size(), QImage::Format_RGB32);
-    for (int y = 0; y < tile.height(); ++y)
-        for (int x = 0; x < tile.width(); ++x)
-            out.setPixel(x, y, PictureBuffer::ToQRgb(ExpectedPixel(At(filter, x, y), At(tile, x, y))));
-    return out;
+    return QuadrantImage(RGB(100, 48, 77), RGB(97, 33, 0), RGB(0, 100, 48), RGB(64, 0, 128));
 }
 
 // A tile that is not symmetric in any direction, so every mapping shows.
@@ -211,9 +203,8 @@ TEST(FilterArithmetic, DividesFirstThenMultipliesThenFloors)
 
 TEST(FilterArithmetic, AppliesTheBitmapPixelByPixel)
 {
-    const QImage tile = PatternImage(64, 64, 4);
-    const QImage filter = PatternImage(64, 64, 200);
-    EXPECT_EQ(ApplyFilterBitmap(filter, tile), ExpectedFiltered(filter, tile));
+    const QImage tile = FourColourTile();
+    EXPECT_EQ(ApplyFilterBitmap(FourColourFilter(), tile), FourColourFiltered());
     EXPECT_EQ(ApplyFilterBitmap(SolidImage(64, 64, 0x00FFFFFF), tile), tile);
     EXPECT_EQ(ApplyFilterBitmap(SolidImage(64, 64, 0), tile), SolidImage(64, 64, 0));
     // Where the filter is smaller the tile is kept, as under white.
@@ -392,18 +383,18 @@ TEST_F(FilterRotateTest, SettingALayerReplacesItAndRunsItsCascade)
 
 TEST_F(FilterRotateTest, AFilterIsAppliedToTheTileAsLoaded)
 {
-    const QImage tint = PatternImage(64, 64, 123);
+    const QImage tint = FourColourFilter();
     const QImage red = SolidImage(64, 64, 0x000000FF);
     AddFilter(QStringLiteral("Tint.fil"), "Tint\r\nSomeone\r\ntint map\r\nignored\r\n", QStringLiteral("tint map.bmp"),
               tint);
     AddFilter(QStringLiteral("Red.fil"), "Red\nMe\nred\n", QStringLiteral("red.bmp"), red);
-    const QImage t = Asymmetric();
+    const QImage t = FourColourTile();
     layers->Image1->setPicture(t);
     tab->Command39_Click();
     tab->Command37_Click(); // dropped by the filter
 
     Select(QStringLiteral("Tint.fil"));
-    const QImage want = ExpectedFiltered(tint, t);
+    const QImage want = FourColourFiltered();
     EXPECT_EQ(tab->WorkTile->Image(), want);
     EXPECT_EQ(tab->FilterPreview->Image(), want);
     EXPECT_EQ(tab->Text4->Text(), QStringLiteral("'Tint' by Someone"));
@@ -416,19 +407,21 @@ TEST_F(FilterRotateTest, AFilterIsAppliedToTheTileAsLoaded)
     tab->File1_Click();
     EXPECT_EQ(tab->WorkTile->Image(), want);
     Select(QStringLiteral("Red.fil"));
-    EXPECT_EQ(tab->WorkTile->Image(), ExpectedFiltered(red, t));
+    EXPECT_EQ(tab->WorkTile->Image(), QuadrantImage(RGB(200, 0, 0), RGB(170, 0, 0), RGB(9, 0, 0), RGB(64, 0, 0)));
     EXPECT_EQ(tab->Text4->Text(), QStringLiteral("'Red' by Me"));
     // A turn after a filter turns the filtered tile.
     tab->Command37_Click();
-    EXPECT_EQ(tab->WorkTile->Image(), TurnTile(ExpectedFiltered(red, t), TileTurn::Clockwise));
+    EXPECT_EQ(tab->WorkTile->Image(), QuadrantImage(RGB(9, 0, 0), RGB(200, 0, 0), RGB(64, 0, 0), RGB(170, 0, 0)));
 
-    // A bitmap larger than the tile filters with its top-left corner.
-    const QImage big = PatternImage(90, 70, 77);
-    const QImage corner = big.copy(0, 0, 64, 64).convertToFormat(QImage::Format_RGB32);
+    // A bitmap larger than the tile filters with its top-left corner: white there, black beyond.
+    QImage big = SolidImage(90, 70, 0);
+    for (int y = 0; y < 64; ++y)
+        for (int x = 0; x < 64; ++x)
+            big.setPixel(x, y, PictureBuffer::ToQRgb(0x00FFFFFF));
     AddFilter(QStringLiteral("Big.fil"), "Big\r\nMe\r\nbig\r\n", QStringLiteral("big.bmp"), big);
     Select(QStringLiteral("Big.fil"));
-    EXPECT_EQ(tab->Picture15->Image(), corner);
-    EXPECT_EQ(tab->WorkTile->Image(), ExpectedFiltered(corner, t));
+    EXPECT_EQ(tab->Picture15->Image(), SolidImage(64, 64, 0x00FFFFFF));
+    EXPECT_EQ(tab->WorkTile->Image(), t);
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
@@ -497,37 +490,39 @@ TEST_F(FilterRotateTest, RefreshListShowsFiltersAddedAndRemovedSinceTheListWasRe
 
 TEST_F(FilterRotateTest, MouseAndKeyboardSelectionApplyOnceAndAClickReapplies)
 {
-    AddFilter(QStringLiteral("A.fil"), "A\r\nx\r\na\r\n", QStringLiteral("a.bmp"), PatternImage(64, 64, 1));
-    AddFilter(QStringLiteral("B.fil"), "B\r\nx\r\nb\r\n", QStringLiteral("b.bmp"), PatternImage(64, 64, 2));
+    AddFilter(QStringLiteral("A.fil"), "A\r\nx\r\na\r\n", QStringLiteral("a.bmp"),
+              SolidImage(64, 64, RGB(128, 147, 255)));
+    AddFilter(QStringLiteral("B.fil"), "B\r\nx\r\nb\r\n", QStringLiteral("b.bmp"),
+              SolidImage(64, 64, RGB(255, 0, 128)));
     form->show();
     form->SSTab1->setTab(5);
     int applied = 0;
     QObject::connect(tab->Text4, &QLineEdit::textChanged, [&] { ++applied; });
 
-    layers->Image1->setPicture(Asymmetric());
+    layers->Image1->setPicture(SolidImage(64, 64, RGB(200, 85, 77)));
     tab->Command39_Click();
     MouseOnEntry(QEvent::MouseButtonPress, 0);
     MouseOnEntry(QEvent::MouseButtonRelease, 0);
     EXPECT_EQ(tab->File1->FileName(), QStringLiteral("A.fil"));
-    EXPECT_EQ(tab->WorkTile->Image(), ExpectedFiltered(PatternImage(64, 64, 1), Asymmetric()));
+    EXPECT_EQ(tab->WorkTile->Image(), SolidImage(64, 64, RGB(100, 48, 77)));
     EXPECT_EQ(applied, 1);
 
     // Loading another tile and clicking the selected entry again applies it to that tile.
-    layers->Image1->setPicture(PatternImage(64, 64, 44));
+    layers->Image1->setPicture(SolidImage(64, 64, RGB(64, 170, 255)));
     tab->Command39_Click();
     tab->Text4->clear();
     applied = 0;
     MouseOnEntry(QEvent::MouseButtonPress, 0);
     MouseOnEntry(QEvent::MouseButtonRelease, 0);
     EXPECT_EQ(applied, 1);
-    EXPECT_EQ(tab->WorkTile->Image(), ExpectedFiltered(PatternImage(64, 64, 1), PatternImage(64, 64, 44)));
+    EXPECT_EQ(tab->WorkTile->Image(), SolidImage(64, 64, RGB(32, 97, 255)));
 
     // The arrow key moves to the next filter and applies it.
     QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
     QApplication::sendEvent(tab->File1, &down);
     EXPECT_EQ(tab->File1->FileName(), QStringLiteral("B.fil"));
     EXPECT_EQ(tab->Text4->Text(), QStringLiteral("'B' by x"));
-    EXPECT_EQ(tab->WorkTile->Image(), ExpectedFiltered(PatternImage(64, 64, 2), PatternImage(64, 64, 44)));
+    EXPECT_EQ(tab->WorkTile->Image(), SolidImage(64, 64, RGB(64, 0, 128)));
 }
 
 TEST_F(FilterRotateTest, TheShippedFiltersAreWellFormedAndApply)
@@ -540,7 +535,7 @@ TEST_F(FilterRotateTest, TheShippedFiltersAreWellFormedAndApply)
         ASSERT_TRUE(QFile::copy(shipped.filePath(name), QDir(filters).filePath(name)));
     tab->Label19_Click();
 
-    layers->Image1->setPicture(Asymmetric());
+    layers->Image1->setPicture(SolidImage(64, 64, 0x00FFFFFF)); // filtered, a white tile gives the bitmap
     tab->Command39_Click();
     for (const QString& fil : fils) {
         const FilterInstructionsResult r = ReadFilterInstructions(shipped.filePath(fil));
@@ -550,7 +545,7 @@ TEST_F(FilterRotateTest, TheShippedFiltersAreWellFormedAndApply)
         ASSERT_TRUE(bmp.image) << bmp.error.toStdString();
 
         Select(fil);
-        EXPECT_EQ(tab->WorkTile->Image(), ExpectedFiltered(*bmp.image, Asymmetric())) << fil.toStdString();
+        EXPECT_EQ(tab->WorkTile->Image(), *bmp.image) << fil.toStdString();
         EXPECT_EQ(tab->Text4->Text(), FilterCaption(*r.instructions));
     }
     EXPECT_TRUE(dialogs.shown.empty());

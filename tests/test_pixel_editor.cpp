@@ -395,13 +395,21 @@ TEST(PixelEditorArt, PaletteHoldsItsSwatchesBlocksRampAndHueField)
     ASSERT_EQ(p.size(), QSize(182, 78));
     auto hex = [&](int x, int y) { return p.pixel(x, y) & 0xFFFFFFu; };
     // Every swatch fills its cell.
+    const unsigned swatches[6][8] = {
+        {0xFF8080, 0xFFFF80, 0x80FF80, 0x00FF80, 0x80FFFF, 0x0080FF, 0xFF80C0, 0xFF80FF},
+        {0xFF0000, 0xFFFF00, 0x80FF00, 0x00FF40, 0x00FFFF, 0x0080C0, 0x8080C0, 0xFF00FF},
+        {0x804040, 0xFF8040, 0x00FF00, 0x008080, 0x004080, 0x8080FF, 0x800040, 0xFF0080},
+        {0x800000, 0xFF8000, 0x008000, 0x008040, 0x0000FF, 0x0000A0, 0x800080, 0x8000FF},
+        {0x400000, 0x804000, 0x004000, 0x004040, 0x000080, 0x000040, 0x400040, 0x400080},
+        {0x000000, 0x808000, 0x808040, 0x808080, 0x408080, 0xC0C0C0, 0x400040, 0xFFFFFF},
+    };
     const int widths[] = {6, 7, 6, 6, 7, 6, 7, 6};
     const int heights[] = {7, 7, 7, 8, 7, 7};
     int top = 0;
     for (int r = 0; r < 6; ++r) {
         int left = 0;
         for (int c = 0; c < 8; ++c) {
-            const unsigned want = artwork::PaletteSwatches()[r * 8 + c];
+            const unsigned want = swatches[r][c];
             EXPECT_EQ(hex(left, top), want);
             EXPECT_EQ(hex(left + widths[c] - 1, top + heights[r] - 1), want);
             left += widths[c];

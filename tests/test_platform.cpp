@@ -240,8 +240,7 @@ TEST(Colour, SplitAndCompose)
 
 TEST(Environment, SettingsStoreAndFileListWorkInTheirOwnFolders)
 {
-    QTemporaryDir store;
-    SettingsStore::Relocate(store.path());
+    TempSettingsStore store;
     EXPECT_EQ(SettingsStore::GetSetting("app", "Options", "Show Tips at Startup", "1"), "1");
     SettingsStore::SaveSetting("app", "Options", "Show Tips at Startup", "0");
     EXPECT_EQ(SettingsStore::GetSetting("app", "Options", "Show Tips at Startup", "1"), "0");

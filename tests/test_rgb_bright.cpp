@@ -1,6 +1,5 @@
 // The RGB/Bright tab: exact tinted pixels, recomputation from the untouched
 // source, the brightness bar, typed percentages and writing back to a layer.
-#include <cmath>
 #include <vector>
 
 #include <QApplication>
@@ -15,23 +14,12 @@
 
 namespace {
 
-// Each channel scaled on its own: percentage / 100 first, then times the channel.
-QImage ExpectedTint(const QImage& src, int r, int g, int b)
-{
-    auto ch = [](int c, int p) { return std::min(255, int(std::nearbyint((p / 100.0) * c))); };
-    QImage out = src.convertToFormat(QImage::Format_RGB32);
-    for (int y = 0; y < out.height(); ++y)
-        for (int x = 0; x < out.width(); ++x) {
-            const QRgb p = out.pixel(x, y);
-            out.setPixel(x, y, qRgb(ch(qRed(p), r), ch(qGreen(p), g), ch(qBlue(p), b)));
-        }
-    return out;
-}
-
 struct RgbBrightTest : FormFixture {
     RgbBright* tab = nullptr;
     std::vector<std::vector<int>> runs; // R, G, B as each recomputation saw them
-    QImage source = PatternImage(64, 64, 9);
+    // Tinted by hand in each test: 101 at 150 % gives 152 (151.5 to even),
+    // 64 at 120 % gives 77, 200 at 150 % gives 255 (300 clamped).
+    QImage source = QuadrantImage(RGB(101, 5, 15), RGB(25, 200, 90), RGB(200, 128, 64), RGB(0, 1, 255));
 
     void SetUp() override
     {
@@ -57,8 +45,10 @@ TEST(TintTest, ChannelsScaleDividingFirstAndRoundingHalfToEven)
     EXPECT_EQ(TintColour(RGB(200, 101, 5), 200, 150, 50), RGB(255, 152, 2));
     EXPECT_EQ(TintColour(0x00FFFFFF, 0, 0, 0), 0);
 
-    const QImage src = PatternImage(64, 64, 3);
-    EXPECT_EQ(TintPixels(src, 150, 70, 35), ExpectedTint(src, 150, 70, 35)); // no channel mixed up
+    // Each channel by its own percentage, none mixed up.
+    const QImage src = QuadrantImage(RGB(101, 10, 90), RGB(200, 255, 25), RGB(5, 15, 150), RGB(0, 128, 255));
+    EXPECT_EQ(TintPixels(src, 150, 70, 35),
+              QuadrantImage(RGB(152, 7, 31), RGB(255, 178, 9), RGB(8, 10, 52), RGB(0, 90, 89)));
     EXPECT_EQ(TintPixels(src, 100, 100, 100), src);
 }
 
@@ -90,7 +80,8 @@ TEST_F(RgbBrightTest, BrightnessSetsRedGreenBlueInTurnAndTintsNeverCompound)
     tab->tint->setValueFromCode(120);
     EXPECT_EQ(runs, (std::vector<std::vector<int>>{{120, 100, 100}, {120, 120, 100}, {120, 120, 120}}));
     EXPECT_EQ(Boxes(), (std::vector<QString>{"120%", "120%", "120%"}));
-    EXPECT_EQ(tab->Picture6->Image(), ExpectedTint(source, 120, 120, 120));
+    EXPECT_EQ(tab->Picture6->Image(),
+              QuadrantImage(RGB(121, 6, 18), RGB(30, 240, 108), RGB(240, 154, 77), RGB(0, 1, 255)));
 
     tab->R->setValueFromCode(80);
     EXPECT_EQ(Boxes(), (std::vector<QString>{"80%", "120%", "120%"}));
@@ -100,7 +91,7 @@ TEST_F(RgbBrightTest, BrightnessSetsRedGreenBlueInTurnAndTintsNeverCompound)
     tab->R->setValueFromCode(0);
     tab->G->setValueFromCode(200);
     tab->B->setValueFromCode(35);
-    EXPECT_EQ(tab->Picture6->Image(), ExpectedTint(source, 0, 200, 35));
+    EXPECT_EQ(tab->Picture6->Image(), QuadrantImage(RGB(0, 10, 5), RGB(0, 255, 31), RGB(0, 255, 22), RGB(0, 2, 89)));
     form->layers->Image1->setPicture(SolidImage(64, 64, 0)); // the tab keeps its own copy
     tab->Command27_Click();
     EXPECT_EQ(tab->Picture6->Image(), source);
@@ -121,7 +112,8 @@ TEST_F(RgbBrightTest, TypedPercentagesApplyOnLeavingTheBoxOrAreIgnored)
     tab->Text5_LostFocus();
     EXPECT_EQ(tab->R->Value(), 150);
     EXPECT_EQ(Boxes(), (std::vector<QString>{"150%", "100%", "100%"}));
-    EXPECT_EQ(tab->Picture6->Image(), ExpectedTint(source, 150, 100, 100));
+    EXPECT_EQ(tab->Picture6->Image(),
+              QuadrantImage(RGB(152, 5, 15), RGB(38, 200, 90), RGB(255, 128, 64), RGB(0, 1, 255)));
 
     for (const char* bad : {"250", "-1", "200.6", "99999999999"}) {
         type(tab->Text6, bad);
@@ -135,7 +127,7 @@ TEST_F(RgbBrightTest, TypedPercentagesApplyOnLeavingTheBoxOrAreIgnored)
     type(tab->Text7, "newload");
     tab->Text7_LostFocus();
     EXPECT_EQ(tab->B->Value(), 0);
-    EXPECT_EQ(tab->Picture6->Image(), ExpectedTint(source, 150, 100, 0));
+    EXPECT_EQ(tab->Picture6->Image(), QuadrantImage(RGB(152, 5, 0), RGB(38, 200, 0), RGB(255, 128, 0), RGB(0, 1, 0)));
 
     // The real focus moving from one box to another applies the first.
     form->SSTab1->setTab(2);
@@ -161,7 +153,8 @@ TEST_F(RgbBrightTest, SetButtonsReplaceTheLayerAndRunItsCascade)
 
     tab->R->setValueFromCode(10);
     tab->Command26_Click();
-    EXPECT_EQ(form->layers->Image1->Image(), ExpectedTint(source, 10, 150, 150));
+    EXPECT_EQ(form->layers->Image1->Image(),
+              QuadrantImage(RGB(10, 8, 22), RGB(2, 255, 135), RGB(20, 192, 96), RGB(0, 2, 255)));
     EXPECT_EQ(form->layers->Ckey1->Image(), form->layers->Image1->Image());
     EXPECT_EQ(tab->Picture5->Image(), source); // the tab's own state stays
     EXPECT_EQ(tab->R->Value(), 10);

@@ -1,4 +1,4 @@
-// A user's session across the units of the main window: load a set, pick
+// A user's workflow across the units of the main window: load a set, pick
 // tiles, key one layer over the other, turn it, stamp the results into the
 // Custom Texture Set, save it and load it back. Checks the wiring between
 // the units rather than any one of them.
@@ -29,9 +29,9 @@ QImage Cell(const QImage& img, int cx, int cy) { return img.copy(cx, cy, 64, 64)
 
 } // namespace
 
-using Session = FormFixture;
+using UserWorkflow = FormFixture;
 
-TEST_F(Session, LoadPickKeyTurnStampSaveAndLoadBack)
+TEST_F(UserWorkflow, LoadPickKeyTurnStampSaveAndLoadBack)
 {
     form->Form_Load();
     TextureBins& bins = *form->bins;

@@ -8,7 +8,6 @@
 #include <QFile>
 #include <QFontMetrics>
 #include <QKeyEvent>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include "harness.h"
@@ -32,15 +31,10 @@ QString StoredSetting()
 // A program folder and a settings store of the test's own.
 struct TipWindow : ::testing::Test {
     TempProgramFolder folder;
-    QTemporaryDir store;
+    TempSettingsStore store;
     ScriptedDialogs dialogs;
 
-    void SetUp() override { SettingsStore::Relocate(store.path()); }
-    void TearDown() override
-    {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        SettingsStore::Relocate(qEnvironmentVariable("XDG_CONFIG_HOME"));
-    }
+    void TearDown() override { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
     void WriteTips(const QByteArray& bytes) { WriteBytes(folder.file("TIPOFDAY.TXT"), bytes); }
     void Store(const QString& v) { SettingsStore::SaveSetting(tips::SettingsAppName(), tips::kSection, tips::kKey, v); }
     // A main window whose start-up opens the real tip window.

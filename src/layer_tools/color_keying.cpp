@@ -1,6 +1,5 @@
 #include "layer_tools/color_keying.h"
 
-#include <algorithm>
 #include <cstdlib>
 #include <initializer_list>
 
@@ -52,11 +51,11 @@ bool KeepsTopPixel(Colour pixel, Colour key, bool nearKeying, int tolerance)
 
 void KeyOver(QImage& result, const QImage& top, Colour key, bool nearKeying, int tolerance)
 {
-    if (result.format() != QImage::Format_RGB32 || top.format() != QImage::Format_RGB32)
+    if (result.size() != top.size() || result.format() != QImage::Format_RGB32
+        || top.format() != QImage::Format_RGB32)
         return;
-    const int w = std::min(result.width(), top.width());
-    const int h = std::min(result.height(), top.height());
-    for (int y = 0; y < h; ++y) {
+    const int w = result.width();
+    for (int y = 0; y < result.height(); ++y) {
         const QRgb* in = reinterpret_cast<const QRgb*>(top.constScanLine(y));
         QRgb* out = reinterpret_cast<QRgb*>(result.scanLine(y));
         for (int x = 0; x < w; ++x) {

@@ -28,8 +28,8 @@ bool KeepsTopPixel(Colour pixel, Colour key, bool nearKeying, int tolerance);
 
 // Lays `top` over `result` (which holds the base layer): every pixel of top
 // that KeepsTopPixel accepts is written into result at the same place; the
-// others leave the base pixel. Both images are Format_RGB32; only the area
-// they share is visited, rows outer, columns inner.
+// others leave the base pixel, rows outer, columns inner. Both images are
+// Format_RGB32 of one size; otherwise result is left as it is.
 void KeyOver(QImage& result, const QImage& top, Colour key, bool nearKeying, int tolerance);
 
 class ColorKeying {

@@ -22,9 +22,6 @@ double Share(int weight) { return static_cast<double>(weight) / 255.0; }
 
 constexpr Colour kNavy = 0x00800000;
 constexpr Colour kButtonFace = 0x00C0C0C0; // the tab pages' grey
-// A read outside a picture gives -1, whose channels split into red 255,
-// green 0, blue 0.
-constexpr QRgb kOutside = 0xFFFF0000u;
 
 } // namespace
 
@@ -38,24 +35,22 @@ Colour BlendColour(Colour a, Colour b, int weight)
                MixChannel(pa.blue, pb.blue, share));
 }
 
-QImage BlendGhostPixels(const QImage& layerA, const QImage& layerB, int weight, int w, int h)
+QImage BlendGhostPixels(const QImage& layerA, const QImage& layerB, int weight)
 {
-    if (w <= 0 || h <= 0)
+    if (layerA.size() != layerB.size())
         return {};
     auto rgb32 = [](const QImage& img) {
-        return img.isNull() || img.format() == QImage::Format_RGB32 ? img : img.convertToFormat(QImage::Format_RGB32);
+        return img.format() == QImage::Format_RGB32 ? img : img.convertToFormat(QImage::Format_RGB32);
     };
     const QImage a = rgb32(layerA), b = rgb32(layerB);
     const double share = Share(weight);
-    QImage out(w, h, QImage::Format_RGB32);
-    for (int y = 0; y < h; ++y) {
-        const auto* ra = y < a.height() ? reinterpret_cast<const QRgb*>(a.constScanLine(y)) : nullptr;
-        const auto* rb = y < b.height() ? reinterpret_cast<const QRgb*>(b.constScanLine(y)) : nullptr;
-        const int wa = ra ? a.width() : 0, wb = rb ? b.width() : 0;
+    QImage out(a.size(), QImage::Format_RGB32);
+    for (int y = 0; y < a.height(); ++y) {
+        const auto* ra = reinterpret_cast<const QRgb*>(a.constScanLine(y));
+        const auto* rb = reinterpret_cast<const QRgb*>(b.constScanLine(y));
         auto* d = reinterpret_cast<QRgb*>(out.scanLine(y));
-        for (int x = 0; x < w; ++x) {
-            const QRgb pa = x < wa ? ra[x] : kOutside;
-            const QRgb pb = x < wb ? rb[x] : kOutside;
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb pa = ra[x], pb = rb[x];
             d[x] = qRgb(MixChannel(qRed(pa), qRed(pb), share), MixChannel(qGreen(pa), qGreen(pb), share),
                         MixChannel(qBlue(pa), qBlue(pb), share));
         }
@@ -136,8 +131,7 @@ Ghosting::~Ghosting()
 
 void Ghosting::BlendGhostLayers()
 {
-    Picture11->DrawPixels(BlendGhostPixels(Picture9->Image(), Picture10->Image(), Slider1->Value(),
-                                           Picture11->Width(), Picture11->Height()));
+    Picture11->DrawPixels(BlendGhostPixels(Picture9->Image(), Picture10->Image(), Slider1->Value()));
     Picture11->Refresh();
 }
 

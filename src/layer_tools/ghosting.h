@@ -27,9 +27,9 @@ int BlendChannel(int a, int b, int weight);
 // A colour of layer A mixed with one of layer B, channel by channel.
 Colour BlendColour(Colour a, Colour b, int weight);
 
-// The blend of two pictures, w x h. A pixel outside either picture counts as
-// -1, which is what reading it from a picture buffer gives.
-QImage BlendGhostPixels(const QImage& layerA, const QImage& layerB, int weight, int w = 64, int h = 64);
+// The blend of two pictures of one size, pixel by pixel; pictures of
+// different sizes give a null picture.
+QImage BlendGhostPixels(const QImage& layerA, const QImage& layerB, int weight);
 
 // Nearest-neighbour enlargement: every pixel becomes a 2 x 2 block.
 QImage EnlargeTwice(const QImage& source);

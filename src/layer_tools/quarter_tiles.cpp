@@ -17,7 +17,7 @@ constexpr int kQuarter = 32;
 QImage ReduceToQuarter(const QImage& tile)
 {
     const QImage src = tile.format() == QImage::Format_RGB32 ? tile : tile.convertToFormat(QImage::Format_RGB32);
-    QImage out((src.width() + 1) / 2, (src.height() + 1) / 2, QImage::Format_RGB32);
+    QImage out(src.width() / 2, src.height() / 2, QImage::Format_RGB32);
     for (int j = 0; j < out.height(); ++j) {
         const QRgb* in = reinterpret_cast<const QRgb*>(src.constScanLine(2 * j));
         QRgb* row = reinterpret_cast<QRgb*>(out.scanLine(j));
@@ -79,11 +79,8 @@ void QuarterTiles::ReduceQuarterTile()
 
 void QuarterTiles::Command20_Click()
 {
-    const QString caption = Command20->Caption();
-    if (caption == QLatin1String(kTargetA))
-        Command20->setCaption(QString::fromLatin1(kTargetB));
-    else if (caption == QLatin1String(kTargetB))
-        Command20->setCaption(QString::fromLatin1(kTargetA));
+    const bool toB = Command20->Caption() == QLatin1String(kTargetA);
+    Command20->setCaption(QString::fromLatin1(toB ? kTargetB : kTargetA));
 }
 
 void QuarterTiles::Command21_Click() { PasteQuarterTile(0, 0); }
@@ -97,14 +94,9 @@ void QuarterTiles::PasteQuarterTile(int X, int Y)
     // of the reduced tile. A blit is drawing, so the layer's mirrors are not
     // refreshed.
     const QImage& reduced = Picture8->Image();
-    if (Command20->Caption() == QLatin1String(kTargetA)) {
-        layers_.Image1->PaintPicture(reduced, X, Y, kQuarter, kQuarter, 0, 0, PictureBuffer::vbSrcAnd);
-        layers_.Image1->PaintPicture(reduced, X, Y, kQuarter, kQuarter, 0, 0, PictureBuffer::vbSrcPaint);
-    }
-    if (Command20->Caption() == QLatin1String(kTargetB)) {
-        layers_.Image2->PaintPicture(reduced, X, Y, kQuarter, kQuarter, 0, 0, PictureBuffer::vbSrcAnd);
-        layers_.Image2->PaintPicture(reduced, X, Y, kQuarter, kQuarter, 0, 0, PictureBuffer::vbSrcPaint);
-    }
+    PictureBuffer* target = Command20->Caption() == QLatin1String(kTargetA) ? layers_.Image1 : layers_.Image2;
+    target->PaintPicture(reduced, X, Y, kQuarter, kQuarter, 0, 0, PictureBuffer::vbSrcAnd);
+    target->PaintPicture(reduced, X, Y, kQuarter, kQuarter, 0, 0, PictureBuffer::vbSrcPaint);
     layers_.Image1->Refresh();
     layers_.Image2->Refresh();
 }

@@ -18,8 +18,7 @@ class WrapButton;
 
 // Halves a picture by 2:1 point sampling, no averaging: pixel (i, j) of the
 // result is pixel (2i, 2j) of the source, the top-left pixel of its 2 x 2
-// block. A 64 x 64 tile gives 32 x 32; an odd side keeps its last pixel
-// (the result is (w + 1) / 2 by (h + 1) / 2). The result is Format_RGB32.
+// block. A 64 x 64 tile gives 32 x 32. The result is Format_RGB32.
 QImage ReduceToQuarter(const QImage& tile);
 
 class QuarterTiles {
