@@ -1,0 +1,29 @@
+#include "platform/picture_memory.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#if defined(__linux__)
+#include <sys/mman.h>
+#endif
+
+QImage NewPicture(int width, int height)
+{
+#if defined(__linux__) && defined(MADV_HUGEPAGE)
+    constexpr std::size_t kHugePage = std::size_t(2) << 20;
+    const std::size_t bytes = std::size_t(std::max(width, 0)) * std::size_t(std::max(height, 0)) * 4;
+    if (bytes >= 4 * kHugePage) {
+        const std::size_t size = (bytes + kHugePage - 1) / kHugePage * kHugePage;
+        if (void* memory = std::aligned_alloc(kHugePage, size)) {
+            madvise(memory, size, MADV_HUGEPAGE); // only a hint: failure is harmless
+            QImage image(static_cast<uchar*>(memory), width, height, qsizetype(width) * 4,
+                         QImage::Format_RGB32, [](void* p) { std::free(p); }, memory);
+            if (!image.isNull())
+                return image;
+            std::free(memory); // a null image never takes ownership
+        }
+    }
+#endif
+    return QImage(width, height, QImage::Format_RGB32);
+}
+
