@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 
 #if defined(__linux__)
 #include <sys/mman.h>
@@ -27,3 +28,23 @@ QImage NewPicture(int width, int height)
     return QImage(width, height, QImage::Format_RGB32);
 }
 
+QImage CopyPicture(const QImage& img)
+{
+    if (img.isNull())
+        return img;
+    if (img.format() != QImage::Format_RGB32)
+        return img.convertToFormat(QImage::Format_RGB32);
+    QImage copy = NewPicture(img.width(), img.height());
+    if (copy.isNull())
+        return img.copy(); // the general allocator may still find the memory
+    uchar* dst = copy.bits();
+    const uchar* src = img.constBits();
+    if (copy.bytesPerLine() == img.bytesPerLine()) {
+        std::memcpy(dst, src, std::size_t(img.sizeInBytes()));
+    } else {
+        const std::size_t rowBytes = std::size_t(img.width()) * 4;
+        for (int y = 0; y < img.height(); ++y)
+            std::memcpy(dst + y * copy.bytesPerLine(), src + y * img.bytesPerLine(), rowBytes);
+    }
+    return copy;
+}

@@ -9,3 +9,6 @@
 // set yet; a null image when the memory cannot be had.
 QImage NewPicture(int width, int height);
 
+// A copy of img, converted to Format_RGB32, in memory from NewPicture
+// (a null image for a null image).
+QImage CopyPicture(const QImage& img);

@@ -331,9 +331,9 @@ bool TextureBins::LoadTarga(const QString& strFileName, PictureBuffer& picPictur
     picPictureBox.ResizeAndDrawPixels(std::move(*picture));
     picPictureBox.show();
 
-    BackupPic->setHeight(Picture1->Height());
-    BackupPic->setWidth(Picture1->Width());
-    BackupPic->setPicture(Picture1->Image());
+    // BackupPic takes the height and width of Picture1 and then its image,
+    // which it shares until one of them is drawn on.
+    BackupPic->setSizeAndPicture(Picture1->Width(), Picture1->Height(), Picture1->Image());
     return true;
 }
 
