@@ -7,6 +7,8 @@
 #include <optional>
 #include <tuple>
 
+#include <sys/stat.h>
+
 #include <QApplication>
 #include <QFile>
 #include <QLineEdit>
@@ -213,9 +215,11 @@ TEST_F(BinsLoad, UnreadableFilesLeaveBothBinsAsTheyWere)
     bins->Picture1_MouseMove(0, 0, 70, 70); // with a selector on the bin
     const QImage left = bins->Picture1->Image(), copy = bins->BackupPic->Image();
     QDir(folder.dir.path()).mkdir("folder.tga");
+    const QString pipe = folder.file("pipe.tga"); // opening it would wait for a writer
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
 
     const QString missing = folder.file("missing.tga");
-    for (const QString& path : {missing, folder.file("folder.tga"), WriteFile("empty.tga", {}),
+    for (const QString& path : {missing, folder.file("folder.tga"), pipe, WriteFile("empty.tga", {}),
                                 WriteHeader("zero-wide.tga", 0, 64, QByteArray(300, 'x')),
                                 WriteHeader("negative.tga", 64, -64, QByteArray(300, 'x')),
                                 WriteHeader("huge.tga", 32767, 32767, QByteArray(3000, 'x'))}) {
@@ -238,14 +242,23 @@ TEST_F(BinsLoad, UnreadableFilesLeaveBothBinsAsTheyWere)
     EXPECT_EQ(bins->Text1->text(), "64");
     EXPECT_EQ(dialogs.shown.size(), 1u);
 
-    // A file that ends early still loads: each missing byte keeps the previous pixel's value.
-    Load(WriteHeader("short.tga", 3, 2, QByteArray("\x0A\x14\x1E\x28", 4)));
-    const QRgb first = qRgb(30, 20, 10), rest = qRgb(30, 20, 40);
-    QImage want(3, 2, QImage::Format_RGB32);
-    want.fill(rest);
-    want.setPixel(0, 1, first); // the bottom row comes first
-    EXPECT_TRUE(SameImage(bins->Picture1->Image(), want));
+    // A file that ends early (as one cut while it is read) still loads: the
+    // 700 whole rows and 5 pixels it holds, bottom row first, then each missing
+    // byte keeps the previous pixel's value. The first selector drawn on it
+    // leaves the clean copy as it was.
+    const QImage set = PatternImage(2048, 1100, 4);
+    const QString cut = WriteSet("cut.tga", set);
+    ASSERT_TRUE(QFile::resize(cut, kTargaHeaderSize + 2048 * 3 * 700 + 5 * 3 + 1));
+    Load(cut);
+    const QRgb rest = qRgb(qRed(set.pixel(4, 399)), qGreen(set.pixel(4, 399)), qBlue(set.pixel(5, 399)));
+    QImage want = set.copy();
+    for (int y = 0; y < 400; ++y)
+        for (int x = y < 399 ? 0 : 5; x < 2048; ++x)
+            want.setPixel(x, y, rest);
     EXPECT_TRUE(SameImage(bins->BackupPic->Image(), want));
+    Send(bins->Picture1, QEvent::MouseMove, {70, 70}, Qt::NoButton, Qt::NoButton);
+    EXPECT_TRUE(SameImage(bins->BackupPic->Image(), want));
+    ExpectShown(QPoint(55, 55), std::nullopt);
 }
 
 TEST_F(BinsSelector, BothBinsShareTheRememberedCell)

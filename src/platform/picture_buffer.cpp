@@ -6,6 +6,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "platform/picture_memory.h"
+
 PictureBuffer::PictureBuffer(QWidget* parent, const QString& name, int left, int top, int width,
                              int height, Colour backColor)
     : QWidget(parent), backColor_(backColor)
@@ -18,27 +20,46 @@ PictureBuffer::PictureBuffer(QWidget* parent, const QString& name, int left, int
     setGeometry(left, top, image_.width(), image_.height());
 }
 
+// A width x height image showing picture (Format_RGB32) at its top-left
+// corner and the background colour elsewhere. Only the area that the picture
+// does not cover is filled.
 QImage PictureBuffer::composeImage(const QImage& picture, int width, int height) const
 {
-    if (picture.width() == width && picture.height() == height
-        && picture.format() == QImage::Format_RGB32)
+    if (picture.width() == width && picture.height() == height)
         return picture; // shared until either side is drawn on
-    QImage img(width, height, QImage::Format_RGB32);
-    img.fill(ToQRgb(backColor_));
-    if (!picture.isNull()) {
-        QPainter p(&img);
-        p.setCompositionMode(QPainter::CompositionMode_Source);
-        p.drawImage(0, 0, picture);
+    QImage img = NewPicture(width, height);
+    if (img.isNull())
+        return img;
+    const QRgb back = ToQRgb(backColor_);
+    const int cw = std::min(width, picture.width());
+    const int ch = std::min(height, picture.height());
+    for (int y = 0; y < height; ++y) {
+        auto* row = reinterpret_cast<QRgb*>(img.scanLine(y));
+        int x = 0;
+        if (y < ch) {
+            std::copy_n(reinterpret_cast<const QRgb*>(picture.constScanLine(y)), cw, row);
+            x = cw;
+        }
+        std::fill(row + x, row + width, back);
     }
     return img;
 }
 
 void PictureBuffer::setPicture(const QImage& img)
 {
+    assignPicture(img, Width(), Height());
+}
+
+void PictureBuffer::setSizeAndPicture(int width, int height, const QImage& img)
+{
+    assignPicture(img, std::max(width, 0), std::max(height, 0));
+}
+
+void PictureBuffer::assignPicture(const QImage& img, int w, int h)
+{
     picture_ = img.isNull() || img.format() == QImage::Format_RGB32
                    ? img
                    : img.convertToFormat(QImage::Format_RGB32);
-    int w = Width(), h = Height();
     if (autoSize_ && !picture_.isNull()) {
         w = picture_.width();
         h = picture_.height();
@@ -57,6 +78,7 @@ void PictureBuffer::restoreRectFrom(const QImage& src, const QRect& r)
     picture_ = src;
     const QRect area = r.intersected(image_.rect());
     if (!area.isEmpty()) {
+        ownImage();
         const QRgb back = ToQRgb(backColor_);
         for (int y = area.top(); y <= area.bottom(); ++y) {
             auto* dst = reinterpret_cast<QRgb*>(image_.scanLine(y));
@@ -76,14 +98,7 @@ void PictureBuffer::resizeImage(int width, int height)
     width = std::max(width, 0);
     height = std::max(height, 0);
     if (width != image_.width() || height != image_.height()) {
-        QImage img(width, height, QImage::Format_RGB32);
-        img.fill(ToQRgb(backColor_));
-        const int cw = std::min(width, image_.width());
-        const int ch = std::min(height, image_.height());
-        for (int y = 0; y < ch; ++y)
-            std::copy_n(reinterpret_cast<const QRgb*>(image_.constScanLine(y)), cw,
-                        reinterpret_cast<QRgb*>(img.scanLine(y)));
-        image_ = std::move(img);
+        image_ = composeImage(image_, width, height);
         ++revision_;
     }
     resize(width, height);
@@ -103,6 +118,7 @@ void PictureBuffer::PaintPicture(const QImage& src, int px, int py, int w, int h
     y1 = std::min({y1, s.height() - srcY, image_.height() - py});
     if (x0 >= x1 || y0 >= y1)
         return;
+    ownImage();
     for (int j = y0; j < y1; ++j) {
         const QRgb* in = reinterpret_cast<const QRgb*>(s.constScanLine(srcY + j)) + srcX;
         QRgb* out = reinterpret_cast<QRgb*>(image_.scanLine(py + j)) + px;
@@ -148,6 +164,8 @@ void PictureBuffer::ResizeAndDrawPixels(QImage img)
 
 void PictureBuffer::Cls()
 {
+    if (!image_.isDetached()) // every pixel is set next: no need to copy
+        image_ = NewPicture(image_.width(), image_.height());
     image_.fill(ToQRgb(backColor_));
     ++revision_;
     update();
@@ -161,6 +179,7 @@ void PictureBuffer::Line(int x1, int y1, int x2, int y2, Colour c)
     int err = dx + dy;
     int x = x1, y = y1;
     const QRgb pen = ToQRgb(c);
+    ownImage();
     while (!(x == x2 && y == y2)) {
         if (x >= 0 && y >= 0 && x < image_.width() && y < image_.height()) {
             QRgb& p = reinterpret_cast<QRgb*>(image_.scanLine(y))[x];
@@ -178,6 +197,11 @@ void PictureBuffer::Line(int x1, int y1, int x2, int y2, Colour c)
     }
     ++revision_;
     update();
+}
+
+void PictureBuffer::copyImage()
+{
+    image_ = CopyPicture(image_);
 }
 
 void PictureBuffer::paintEvent(QPaintEvent* e)

@@ -54,6 +54,9 @@ public:
     // Whole-image assignment: the picture becomes a copy of img, what was
     // drawn is dropped, and onChange runs before this returns.
     void setPicture(const QImage& img);
+    // Sets Height, then Width, then Picture = img: the same result without
+    // first building the resized image that the assignment drops anyway.
+    void setSizeAndPicture(int width, int height, const QImage& img);
     // Drops the picture (an empty picture), leaving the background colour.
     void clearPicture() { setPicture(QImage()); }
 
@@ -69,6 +72,7 @@ public:
     {
         if (px < 0 || py < 0 || px >= image_.width() || py >= image_.height())
             return;
+        ownImage();
         reinterpret_cast<QRgb*>(image_.scanLine(py))[px] = ToQRgb(c);
         ++revision_;
     }
@@ -94,7 +98,11 @@ public:
 
     // Direct access for bulk pixel work (Format_RGB32). Writing through it is
     // drawing: it raises nothing. Call markDrawn() afterwards.
-    QImage& imageForDrawing() { return image_; }
+    QImage& imageForDrawing()
+    {
+        ownImage();
+        return image_;
+    }
     void markDrawn() { ++revision_; update(); }
     // Counts every change of the image, so callers can tell whether it was
     // touched since they last looked.
@@ -141,7 +149,17 @@ protected:
 
 private:
     void resizeImage(int width, int height);
+    void assignPicture(const QImage& img, int width, int height);
     QImage composeImage(const QImage& picture, int width, int height) const;
+    // Gives the image memory of its own before it is drawn on. After a
+    // restore a bin shares its image with its clean copy; the first drawing
+    // then copies it, in memory suited to large pictures.
+    void ownImage()
+    {
+        if (!image_.isDetached())
+            copyImage();
+    }
+    void copyImage();
 
     QImage picture_;
     QImage image_;

@@ -11,6 +11,7 @@
 #include "platform/controls.h"
 #include "platform/conversions.h"
 #include "platform/dialogs.h"
+#include "platform/environment.h"
 #include "platform/picture_buffer.h"
 #include "platform/picture_files.h"
 #include "texture_set/layers.h"
@@ -310,25 +311,17 @@ void TextureBins::Command8_Click()
 
 bool TextureBins::LoadTarga(const QString& strFileName, PictureBuffer& picPictureBox)
 {
-    // Opening for reading never creates a file. A file that cannot be opened,
-    // mapped or decoded leaves every bin as it was.
-    QFile file(strFileName);
-    if (!file.open(QIODevice::ReadOnly) || file.size() <= 0)
+    // Only regular files are opened: opening a named pipe would wait for a
+    // writer, and devices and folders hold no texture set. Opening for
+    // reading never creates a file. The file is read rather than mapped, so
+    // one that shrinks meanwhile just ends early. A file that cannot be
+    // opened or decoded leaves every bin as it was.
+    if (!IsRegularFile(strFileName))
         return false;
-    std::optional<QImage> picture;
-    if (const uchar* data = file.map(0, file.size())) {
-        picture = DecodeTarga(std::span<const uint8_t>(data, static_cast<size_t>(file.size())));
-    } else {
-        // Not mappable: read what the header can ask for, and no more.
-        const QByteArray head = file.read(kTargaHeaderSize);
-        const TargaHeader h = ReadTargaHeader(std::span<const uint8_t>(
-            reinterpret_cast<const uint8_t*>(head.constData()), static_cast<size_t>(head.size())));
-        const qint64 limit = kTargaHeaderSize + 255 + 4 * 32768 + 3 * qint64(std::max<int16_t>(h.Width, 0)) * std::max<int16_t>(h.Height, 0);
-        file.seek(0);
-        const QByteArray bytes = file.read(limit);
-        picture = DecodeTarga(std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(bytes.constData()),
-                                                       static_cast<size_t>(bytes.size())));
-    }
+    QFile file(strFileName);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return false;
+    std::optional<QImage> picture = ReadTarga(file);
     file.close();
     if (!picture)
         return false;
@@ -338,9 +331,9 @@ bool TextureBins::LoadTarga(const QString& strFileName, PictureBuffer& picPictur
     picPictureBox.ResizeAndDrawPixels(std::move(*picture));
     picPictureBox.show();
 
-    BackupPic->setHeight(Picture1->Height());
-    BackupPic->setWidth(Picture1->Width());
-    BackupPic->setPicture(Picture1->Image());
+    // BackupPic takes the height and width of Picture1 and then its image,
+    // which it shares until one of them is drawn on.
+    BackupPic->setSizeAndPicture(Picture1->Width(), Picture1->Height(), Picture1->Image());
     return true;
 }
 

@@ -2,18 +2,17 @@
 
 #include <algorithm>
 #include <bit>
-#include <cstdlib>
 #include <cstring>
 
-#if defined(__linux__)
-#include <sys/mman.h>
-#endif
+#include <QIODevice>
+
 #if (defined(__x86_64__) || defined(__i386__)) && defined(__GNUC__)
 #include <immintrin.h>
 #define GLIMMERDECK_TARGA_SSSE3 1
 #endif
 
 #include "platform/conversions.h"
+#include "platform/picture_memory.h"
 
 namespace {
 
@@ -99,29 +98,49 @@ ConvertFunction PickConverter()
     return ConvertPixelsPortable;
 }
 
-// A new, uninitialised width x height RGB32 picture. Large pictures get
-// memory aligned to 2 MiB and marked for transparent huge pages: touching a
-// fresh 64 MiB picture one 4 KiB page at a time costs several times the
-// decode itself.
-QImage NewPicture(int width, int height)
-{
-#if defined(__linux__) && defined(MADV_HUGEPAGE)
-    constexpr std::size_t kHugePage = std::size_t(2) << 20;
-    const std::size_t bytes = std::size_t(width) * std::size_t(height) * 4;
-    if (bytes >= 4 * kHugePage) {
-        const std::size_t size = (bytes + kHugePage - 1) / kHugePage * kHugePage;
-        if (void* memory = std::aligned_alloc(kHugePage, size)) {
-            madvise(memory, size, MADV_HUGEPAGE); // only a hint: failure is harmless
-            QImage image(static_cast<uchar*>(memory), width, height, qsizetype(width) * 4,
-                         QImage::Format_RGB32, [](void* p) { std::free(p); }, memory);
-            if (!image.isNull())
-                return image;
-            std::free(memory); // a null image never takes ownership
-        }
+// Pixel data is taken in pieces of about this size, so that a file can be
+// read into a small buffer that stays in the cache while it is converted.
+constexpr std::size_t kPieceBytes = std::size_t(256) << 10;
+
+class SpanPixelSource final : public TargaPixelSource {
+public:
+    explicit SpanPixelSource(std::span<const uint8_t> data) : rest_(data) {}
+    std::span<const uint8_t> next(std::size_t n) override
+    {
+        const std::span<const uint8_t> piece = rest_.first(std::min(n, rest_.size()));
+        rest_ = rest_.subspan(piece.size());
+        return piece;
     }
-#endif
-    return QImage(width, height, QImage::Format_RGB32);
-}
+
+private:
+    std::span<const uint8_t> rest_;
+};
+
+// Reads from a device into one buffer. A read that returns nothing ends the
+// data, so a file that shrinks while it is read simply ends early.
+class DevicePixelSource final : public TargaPixelSource {
+public:
+    explicit DevicePixelSource(QIODevice& device) : device_(device) {}
+    std::span<const uint8_t> next(std::size_t n) override
+    {
+        if (buffer_.size() < n)
+            buffer_.resize(n);
+        std::size_t got = 0;
+        while (!ended_ && got < n) {
+            const qint64 r = device_.read(reinterpret_cast<char*>(buffer_.data() + got), qint64(n - got));
+            if (r <= 0)
+                ended_ = true;
+            else
+                got += std::size_t(r);
+        }
+        return {buffer_.data(), got};
+    }
+
+private:
+    QIODevice& device_;
+    std::vector<uint8_t> buffer_;
+    bool ended_ = false;
+};
 
 } // namespace
 
@@ -191,59 +210,73 @@ std::size_t TargaPixelDataOffset(std::span<const uint8_t> file)
     return p;
 }
 
-std::optional<QImage> DecodeTarga(std::span<const uint8_t> file, qint64 maxImageBytes)
+std::optional<QImage> DecodeTarga(const TargaHeader& h, TargaPixelSource& pixels, qint64 maxImageBytes)
 {
-    if (file.empty())
-        return std::nullopt;
-    const TargaHeader h = ReadTargaHeader(file);
     const int width = h.Width;
     const int height = h.Height;
     if (width <= 0 || height <= 0)
         return std::nullopt;
-    const qint64 pixelCount = qint64(width) * height;
-    if (pixelCount * 4 > std::min(maxImageBytes, kMaxTargaImageBytes))
+    if (qint64(width) * height * 4 > std::min(maxImageBytes, kMaxTargaImageBytes))
         return std::nullopt;
 
     QImage image = NewPicture(width, height);
-    if (image.isNull()) // allocation failed
+    if (image.isNull()) // no memory for it
         return std::nullopt;
-
-    const std::size_t offset = TargaPixelDataOffset(file);
-    const std::span<const uint8_t> data =
-        offset < file.size() ? file.subspan(offset) : std::span<const uint8_t>();
-    const qint64 wholePixels = std::min<qint64>(pixelCount, qint64(data.size() / 3));
-
-    // The pixel that fills everything after the last whole one: channels whose
-    // byte exists come from the leftover bytes, the others from the previous
-    // pixel (black when there was none).
-    uint32_t fill = kOpaque;
-    if (wholePixels < pixelCount) {
-        uint8_t bgr[3] = {0, 0, 0};
-        if (wholePixels > 0)
-            std::memcpy(bgr, data.data() + (wholePixels - 1) * 3, 3);
-        const std::size_t k = std::size_t(wholePixels) * 3;
-        for (std::size_t c = 0; c < 3 && k + c < data.size(); ++c)
-            bgr[c] = data[k + c];
-        fill = kOpaque | (uint32_t(bgr[2]) << 16) | (uint32_t(bgr[1]) << 8) | bgr[0];
-    }
 
     uchar* const bits = image.bits();
     const qsizetype stride = image.bytesPerLine();
-    const uint8_t* src = data.data();
+    // The r-th stored row is picture row height-1-r.
+    const auto line = [&](int r) { return reinterpret_cast<uint32_t*>(bits + qint64(height - 1 - r) * stride); };
+    const std::size_t rowBytes = std::size_t(width) * 3;
+    const int rowsPerPiece = int(std::max<std::size_t>(1, kPieceBytes / rowBytes));
     static const ConvertFunction convert = PickConverter();
-    for (int r = 0; r < height; ++r) {
-        // The r-th stored row is picture row height-1-r.
-        auto* line = reinterpret_cast<uint32_t*>(bits + qint64(height - 1 - r) * stride);
-        const qint64 rowStart = qint64(r) * width;
-        const qint64 whole = std::clamp<qint64>(wholePixels - rowStart, 0, width);
-        if (whole > 0) {
-            convert(src, line, whole);
-            src += whole * 3;
-        }
-        if (whole < width)
-            std::fill(line + whole, line + width, fill);
+    for (int r = 0; r < height;) {
+        const int rows = std::min(rowsPerPiece, height - r);
+        const std::span<const uint8_t> piece = pixels.next(std::size_t(rows) * rowBytes);
+        const int wholeRows = int(piece.size() / rowBytes);
+        for (int i = 0; i < wholeRows; ++i, ++r)
+            convert(piece.data() + std::size_t(i) * rowBytes, line(r), width);
+        if (wholeRows == rows)
+            continue;
+
+        // The data ends in row r: its whole pixels are converted, and the
+        // pixel that fills everything after them takes the channels whose
+        // byte exists from the leftover bytes, the others from the previous
+        // pixel (black when there was none).
+        const std::span<const uint8_t> rest = piece.subspan(std::size_t(wholeRows) * rowBytes);
+        const qint64 whole = qint64(rest.size() / 3);
+        uint32_t* const out = line(r);
+        convert(rest.data(), out, whole);
+        const uint32_t previous = whole > 0 ? out[whole - 1] : r > 0 ? line(r - 1)[width - 1] : kOpaque;
+        uint8_t bgr[3] = {uint8_t(previous), uint8_t(previous >> 8), uint8_t(previous >> 16)};
+        for (std::size_t c = 0; c < rest.size() % 3; ++c)
+            bgr[c] = rest[std::size_t(whole) * 3 + c];
+        const uint32_t fill = kOpaque | (uint32_t(bgr[2]) << 16) | (uint32_t(bgr[1]) << 8) | bgr[0];
+        std::fill(out + whole, out + width, fill);
+        for (++r; r < height; ++r)
+            std::fill(line(r), line(r) + width, fill);
     }
     return image;
+}
+
+std::optional<QImage> DecodeTarga(std::span<const uint8_t> file, qint64 maxImageBytes)
+{
+    if (file.empty())
+        return std::nullopt;
+    const std::size_t offset = TargaPixelDataOffset(file);
+    SpanPixelSource pixels(offset < file.size() ? file.subspan(offset) : std::span<const uint8_t>());
+    return DecodeTarga(ReadTargaHeader(file), pixels, maxImageBytes);
+}
+
+std::optional<QImage> ReadTarga(QIODevice& file, qint64 maxImageBytes)
+{
+    DevicePixelSource source(file);
+    const std::span<const uint8_t> head = source.next(kTargaHeaderSize);
+    if (head.empty())
+        return std::nullopt;
+    const TargaHeader h = ReadTargaHeader(head);
+    source.next(TargaPixelDataOffset(head) - kTargaHeaderSize); // the image ID and colour map
+    return DecodeTarga(h, source, maxImageBytes);
 }
 
 void EncodeTargaRow(std::span<const Colour> row, std::vector<uint8_t>& out)

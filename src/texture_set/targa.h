@@ -18,6 +18,8 @@
 
 #include "texture_set/colour.h"
 
+class QIODevice;
+
 // The 18-byte file header, little-endian, 16-bit fields signed.
 struct TargaHeader {
     uint8_t IDLength = 0;
@@ -54,15 +56,34 @@ TargaHeader TextureSetHeader(int32_t usedRows);
 // sizes and negative lengths skip nothing). May lie beyond the end of the file.
 std::size_t TargaPixelDataOffset(std::span<const uint8_t> file);
 
-// Decodes a file into a new Width x Height picture of QImage::Format_RGB32
-// (each pixel 0xFFRRGGBB). Rows are read bottom-up, 3 bytes (blue, green, red)
-// a pixel, regardless of the header's type, depth and descriptor. When the
-// data runs out, a channel whose byte is missing keeps the previous pixel's
-// value (0 before the first pixel), so the rest of the picture repeats the
-// last pixel that could be built. Returns nullopt for an empty file, a width
-// or height <= 0, or a picture larger than kMaxTargaImageBytes.
+// Hands the pixel data to the decoder in order: next(n) gives the next n
+// bytes, fewer only where the data ends. They stay valid until the next call.
+class TargaPixelSource {
+public:
+    virtual ~TargaPixelSource() = default;
+    virtual std::span<const uint8_t> next(std::size_t n) = 0;
+};
+
+// Decodes the pixel data of a file with header h into a new Width x Height
+// picture of QImage::Format_RGB32 (each pixel 0xFFRRGGBB). Rows are read
+// bottom-up, 3 bytes (blue, green, red) a pixel, regardless of the header's
+// type, depth and descriptor; no more than Width x Height x 3 bytes are asked
+// for. When the data runs out, a channel whose byte is missing keeps the
+// previous pixel's value (0 before the first pixel), so the rest of the
+// picture repeats the last pixel that could be built. Returns nullopt for a
+// width or height <= 0 or a picture larger than kMaxTargaImageBytes;
 // maxImageBytes lowers the cap (the fuzz target uses it to run faster).
+std::optional<QImage> DecodeTarga(const TargaHeader& h, TargaPixelSource& pixels,
+                                  qint64 maxImageBytes = kMaxTargaImageBytes);
+
+// Decodes a whole file held in memory (nullopt for an empty one).
 std::optional<QImage> DecodeTarga(std::span<const uint8_t> file, qint64 maxImageBytes = kMaxTargaImageBytes);
+
+// Decodes a file read in order from an open device, in pieces: the header,
+// the image ID and colour map (skipped), then no more pixel data than the
+// picture can take. A file that ends early, also one that shrinks while it is
+// read, follows the rule for missing data above. Nullopt for an empty file.
+std::optional<QImage> ReadTarga(QIODevice& file, qint64 maxImageBytes = kMaxTargaImageBytes);
 
 // Appends one row of Colours as 3-byte pixels (blue, green, red).
 void EncodeTargaRow(std::span<const Colour> row, std::vector<uint8_t>& out);
