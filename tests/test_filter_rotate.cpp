@@ -3,11 +3,9 @@
 // list, refreshing the list, and writing the result back to a layer.
 #include <cmath>
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QKeyEvent>
-#include <QMouseEvent>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include "harness.h"
@@ -124,14 +122,6 @@ struct FilterRotateTest : FormFixture {
         const int row = Row(file);
         ASSERT_GE(row, 0) << file.toStdString();
         tab->File1->setCurrentRow(row);
-    }
-    void MouseOnEntry(QEvent::Type type, int row)
-    {
-        QWidget* vp = tab->File1->viewport();
-        const QPoint pos = tab->File1->visualItemRect(tab->File1->item(row)).center();
-        const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
-        QMouseEvent e(type, pos, vp->mapToGlobal(pos), Qt::LeftButton, held, Qt::NoModifier);
-        QApplication::sendEvent(vp, &e);
     }
 };
 
@@ -495,39 +485,59 @@ TEST_F(FilterRotateTest, RefreshListShowsFiltersAddedAndRemovedSinceTheListWasRe
     EXPECT_EQ(dialogs.shown.size(), 1u); // emptying the list applies nothing
 }
 
-TEST_F(FilterRotateTest, MouseAndKeyboardSelectionApplyOnceAndAClickReapplies)
+TEST_F(FilterRotateTest, TheHighlightedEntryIsAppliedWhetherClickedSlidOverOrKeyed)
 {
-    AddFilter(QStringLiteral("A.fil"), "A\r\nx\r\na\r\n", QStringLiteral("a.bmp"), PatternImage(64, 64, 1));
-    AddFilter(QStringLiteral("B.fil"), "B\r\nx\r\nb\r\n", QStringLiteral("b.bmp"), PatternImage(64, 64, 2));
+    const QImage f[] = {PatternImage(64, 64, 1), PatternImage(64, 64, 2), PatternImage(64, 64, 3)};
+    AddFilter(QStringLiteral("A.fil"), "A\r\nx\r\na\r\n", QStringLiteral("a.bmp"), f[0]);
+    AddFilter(QStringLiteral("B.fil"), "B\r\nx\r\nb\r\n", QStringLiteral("b.bmp"), f[1]);
+    AddFilter(QStringLiteral("C.fil"), "C\r\nx\r\nc\r\n", QStringLiteral("c.bmp"), f[2]);
+    AddFilter(QStringLiteral("D.fil"), "D\r\nx\r\nno such bitmap\r\n");
     form->show();
     form->SSTab1->setTab(5);
-    int applied = 0;
-    QObject::connect(tab->Text4, &QLineEdit::textChanged, [&] { ++applied; });
+    QWidget* vp = tab->File1->viewport();
+    auto entry = [&](int row, int dy = 0) {
+        return tab->File1->visualItemRect(tab->File1->item(row)).center() + QPoint(0, dy);
+    };
+    QImage t = Asymmetric();
+    layers->Image1->setPicture(t);
+    tab->Command39->click();
 
-    layers->Image1->setPicture(Asymmetric());
-    tab->Command39_Click();
-    MouseOnEntry(QEvent::MouseButtonPress, 0);
-    MouseOnEntry(QEvent::MouseButtonRelease, 0);
-    EXPECT_EQ(tab->File1->FileName(), QStringLiteral("A.fil"));
-    EXPECT_EQ(tab->WorkTile->Image(), ExpectedFiltered(PatternImage(64, 64, 1), Asymmetric()));
-    EXPECT_EQ(applied, 1);
+    // Press on the first entry, slide over the second to the third, release.
+    QTest::mousePress(vp, Qt::LeftButton, {}, entry(0));
+    QTest::mouseMove(vp, entry(1));
+    QTest::mouseMove(vp, entry(2));
+    QTest::mouseRelease(vp, Qt::LeftButton, {}, entry(2));
+    EXPECT_EQ(tab->File1->currentRow(), 2);
+    EXPECT_EQ(tab->WorkTile->Image(), ExpectedFiltered(f[2], t));
+    EXPECT_EQ(tab->Text4->Text(), QStringLiteral("'C' by x"));
 
-    // Loading another tile and clicking the selected entry again applies it to that tile.
-    layers->Image1->setPicture(PatternImage(64, 64, 44));
-    tab->Command39_Click();
-    tab->Text4->clear();
-    applied = 0;
-    MouseOnEntry(QEvent::MouseButtonPress, 0);
-    MouseOnEntry(QEvent::MouseButtonRelease, 0);
-    EXPECT_EQ(applied, 1);
-    EXPECT_EQ(tab->WorkTile->Image(), ExpectedFiltered(PatternImage(64, 64, 1), PatternImage(64, 64, 44)));
+    // A click on the entry already highlighted applies it to a newly loaded tile.
+    t = PatternImage(64, 64, 44);
+    layers->Image1->setPicture(t);
+    tab->Command39->click();
+    QTest::mouseClick(vp, Qt::LeftButton, {}, entry(2));
+    EXPECT_EQ(tab->WorkTile->Image(), ExpectedFiltered(f[2], t));
 
-    // The arrow key moves to the next filter and applies it.
-    QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
-    QApplication::sendEvent(tab->File1, &down);
-    EXPECT_EQ(tab->File1->FileName(), QStringLiteral("B.fil"));
-    EXPECT_EQ(tab->Text4->Text(), QStringLiteral("'B' by x"));
-    EXPECT_EQ(tab->WorkTile->Image(), ExpectedFiltered(PatternImage(64, 64, 2), PatternImage(64, 64, 44)));
+    // A bad filter met while sliding, left and met again, is reported once
+    // and leaves the last good result.
+    QTest::mousePress(vp, Qt::LeftButton, {}, entry(2));
+    QTest::mouseMove(vp, entry(3, -2));
+    QTest::mouseMove(vp, entry(3, 2));
+    QTest::mouseMove(vp, entry(1));
+    QTest::mouseMove(vp, entry(3));
+    QTest::mouseRelease(vp, Qt::LeftButton, {}, entry(3));
+    EXPECT_EQ(tab->File1->currentRow(), 3);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_TRUE(dialogs.shown[0].text.contains(QStringLiteral("D.fil")));
+    EXPECT_EQ(tab->WorkTile->Image(), ExpectedFiltered(f[1], t));
+
+    // The arrow keys apply the entry they move to; each bad one is reported.
+    QTest::keyClick(tab->File1, Qt::Key_Up);
+    EXPECT_EQ(tab->WorkTile->Image(), ExpectedFiltered(f[2], t));
+    EXPECT_EQ(tab->Text4->Text(), QStringLiteral("'C' by x"));
+    QTest::keyClick(tab->File1, Qt::Key_Down);
+    EXPECT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_EQ(tab->WorkTile->Image(), ExpectedFiltered(f[2], t));
 }
 
 TEST_F(FilterRotateTest, TheShippedFiltersAreWellFormedAndApply)
