@@ -49,8 +49,8 @@ void SelectionActions::cutpaste_Click()
     // Every item starts by taking the marking band away, if it is still on
     // the surface, and then acts on the surface as it is now: the list stays
     // up while other tools work, and their work must not be lost by going
-    // back to the undo point of the marking press.
-    // Every block painted below covers exactly one tile pixel.
+    // back to the undo point of the marking press. Every block painted below
+    // covers exactly one tile pixel.
     ed_.surface->SetBrush(pixel_ops::BrushNames().front());
     if (text == QLatin1String("Paste"))
         Paste();
