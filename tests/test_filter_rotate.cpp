@@ -1,11 +1,9 @@
 // The Filter / Rotate tab: quarter turns and mirrors of the work tile, the
 // filter arithmetic, reading filter files safely, applying a filter from the
 // list, refreshing the list, and writing the result back to a layer.
-#include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QKeyEvent>
-#include <QMouseEvent>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include "harness.h"
@@ -116,14 +114,6 @@ struct FilterRotateTest : FormFixture {
         const int row = Row(file);
         ASSERT_GE(row, 0) << file.toStdString();
         tab->File1->setCurrentRow(row);
-    }
-    void MouseOnEntry(QEvent::Type type, int row)
-    {
-        QWidget* vp = tab->File1->viewport();
-        const QPoint pos = tab->File1->visualItemRect(tab->File1->item(row)).center();
-        const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
-        QMouseEvent e(type, pos, vp->mapToGlobal(pos), Qt::LeftButton, held, Qt::NoModifier);
-        QApplication::sendEvent(vp, &e);
     }
 };
 
@@ -488,41 +478,57 @@ TEST_F(FilterRotateTest, RefreshListShowsFiltersAddedAndRemovedSinceTheListWasRe
     EXPECT_EQ(dialogs.shown.size(), 1u); // emptying the list applies nothing
 }
 
-TEST_F(FilterRotateTest, MouseAndKeyboardSelectionApplyOnceAndAClickReapplies)
+TEST_F(FilterRotateTest, TheHighlightedEntryIsAppliedWhetherClickedSlidOverOrKeyed)
 {
-    AddFilter(QStringLiteral("A.fil"), "A\r\nx\r\na\r\n", QStringLiteral("a.bmp"),
-              SolidImage(64, 64, RGB(128, 147, 255)));
-    AddFilter(QStringLiteral("B.fil"), "B\r\nx\r\nb\r\n", QStringLiteral("b.bmp"),
-              SolidImage(64, 64, RGB(255, 0, 128)));
+    // Filter value f over layer value l gives floor(f / 255 * l).
+    AddFilter(QStringLiteral("A.fil"), "A\r\nx\r\na\r\n", QStringLiteral("a.bmp"), SolidImage(64, 64, RGB(128, 147, 255)));
+    AddFilter(QStringLiteral("B.fil"), "B\r\nx\r\nb\r\n", QStringLiteral("b.bmp"), SolidImage(64, 64, RGB(255, 0, 128)));
+    AddFilter(QStringLiteral("C.fil"), "C\r\nx\r\nc\r\n", QStringLiteral("c.bmp"), SolidImage(64, 64, RGB(255, 255, 0)));
+    AddFilter(QStringLiteral("D.fil"), "D\r\nx\r\nno such bitmap\r\n");
     form->show();
     form->SSTab1->setTab(5);
-    int applied = 0;
-    QObject::connect(tab->Text4, &QLineEdit::textChanged, [&] { ++applied; });
-
+    QWidget* vp = tab->File1->viewport();
+    auto entry = [&](int row, int dy = 0) {
+        return tab->File1->visualItemRect(tab->File1->item(row)).center() + QPoint(0, dy);
+    };
     layers->Image1->setPicture(SolidImage(64, 64, RGB(200, 85, 77)));
-    tab->Command39_Click();
-    MouseOnEntry(QEvent::MouseButtonPress, 0);
-    MouseOnEntry(QEvent::MouseButtonRelease, 0);
-    EXPECT_EQ(tab->File1->FileName(), QStringLiteral("A.fil"));
-    EXPECT_EQ(tab->WorkTile->Image(), SolidImage(64, 64, RGB(100, 48, 77)));
-    EXPECT_EQ(applied, 1);
+    tab->Command39->click();
 
-    // Loading another tile and clicking the selected entry again applies it to that tile.
+    // Press on the first entry, slide over the second to the third, release.
+    QTest::mousePress(vp, Qt::LeftButton, {}, entry(0));
+    QTest::mouseMove(vp, entry(1));
+    QTest::mouseMove(vp, entry(2));
+    QTest::mouseRelease(vp, Qt::LeftButton, {}, entry(2));
+    EXPECT_EQ(tab->File1->currentRow(), 2);
+    EXPECT_EQ(tab->WorkTile->Image(), SolidImage(64, 64, RGB(200, 85, 0)));
+    EXPECT_EQ(tab->Text4->Text(), QStringLiteral("'C' by x"));
+
+    // A click on the entry already highlighted applies it to a newly loaded tile.
     layers->Image1->setPicture(SolidImage(64, 64, RGB(64, 170, 255)));
-    tab->Command39_Click();
-    tab->Text4->clear();
-    applied = 0;
-    MouseOnEntry(QEvent::MouseButtonPress, 0);
-    MouseOnEntry(QEvent::MouseButtonRelease, 0);
-    EXPECT_EQ(applied, 1);
-    EXPECT_EQ(tab->WorkTile->Image(), SolidImage(64, 64, RGB(32, 97, 255)));
+    tab->Command39->click();
+    QTest::mouseClick(vp, Qt::LeftButton, {}, entry(2));
+    EXPECT_EQ(tab->WorkTile->Image(), SolidImage(64, 64, RGB(64, 170, 0)));
 
-    // The arrow key moves to the next filter and applies it.
-    QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
-    QApplication::sendEvent(tab->File1, &down);
-    EXPECT_EQ(tab->File1->FileName(), QStringLiteral("B.fil"));
-    EXPECT_EQ(tab->Text4->Text(), QStringLiteral("'B' by x"));
+    // A bad filter met while sliding, left and met again, is reported once
+    // and leaves the last good result.
+    QTest::mousePress(vp, Qt::LeftButton, {}, entry(2));
+    QTest::mouseMove(vp, entry(3, -2));
+    QTest::mouseMove(vp, entry(3, 2));
+    QTest::mouseMove(vp, entry(1));
+    QTest::mouseMove(vp, entry(3));
+    QTest::mouseRelease(vp, Qt::LeftButton, {}, entry(3));
+    EXPECT_EQ(tab->File1->currentRow(), 3);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_TRUE(dialogs.shown[0].text.contains(QStringLiteral("D.fil")));
     EXPECT_EQ(tab->WorkTile->Image(), SolidImage(64, 64, RGB(64, 0, 128)));
+
+    // The arrow keys apply the entry they move to; each bad one is reported.
+    QTest::keyClick(tab->File1, Qt::Key_Up);
+    EXPECT_EQ(tab->WorkTile->Image(), SolidImage(64, 64, RGB(64, 170, 0)));
+    EXPECT_EQ(tab->Text4->Text(), QStringLiteral("'C' by x"));
+    QTest::keyClick(tab->File1, Qt::Key_Down);
+    EXPECT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_EQ(tab->WorkTile->Image(), SolidImage(64, 64, RGB(64, 170, 0)));
 }
 
 TEST_F(FilterRotateTest, TheShippedFiltersAreWellFormedAndApply)

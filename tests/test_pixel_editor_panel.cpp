@@ -2,6 +2,7 @@
 // the editing surface and layers A and B.
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QTest>
 
 #include "test_pixel_editor_fixture.h"
 
@@ -206,6 +207,34 @@ struct SelectionActing : PixelEditing {
         Up(1, bx, by);
     }
     Colour Clip(int i, int j) const { return sel->clipboardpic->GetPixel(i, j); }
+
+    // The same with real mouse events, at the centre of each block.
+    static QPoint Centre(int tx, int ty) { return QPoint(tx * 7 + 3, ty * 7 + 3); }
+    void MarkWithMouse(int ax, int ay, int bx, int by)
+    {
+        QTest::mousePress(pic, Qt::LeftButton, {}, Centre(ax, ay));
+        QTest::mouseMove(pic, Centre(bx, by));
+        QTest::mouseRelease(pic, Qt::LeftButton, {}, Centre(bx, by));
+    }
+    void ClickListItem(const QString& text)
+    {
+        const QList<QListWidgetItem*> found = sel->cutpaste->findItems(text, Qt::MatchExactly);
+        ASSERT_EQ(found.size(), 1);
+        QTest::mouseClick(sel->cutpaste->viewport(), Qt::LeftButton, {},
+                          sel->cutpaste->visualItemRect(found.front()).center());
+    }
+    // Hovers the toolbox, lets the panel slide open and clicks a tool on it.
+    void ClickTool(int index)
+    {
+        ToolPanel& p = *ed->panel;
+        // Two points, as the cursor may already rest on the first.
+        QTest::mouseMove(p.Image11, QPoint(4, 4));
+        QTest::mouseMove(p.Image11, QPoint(10, 10));
+        while (p.toolscroll->Enabled())
+            p.toolscroll_Timer();
+        ASSERT_TRUE(p.toolselect[size_t(index)]->isVisible());
+        QTest::mouseClick(p.toolselect[size_t(index)], Qt::LeftButton);
+    }
 };
 
 TEST_F(SelectionActing, CopyTakesOnePixelPerBlockAndPastePlacesItAtTheCopiedSize)
@@ -302,20 +331,45 @@ TEST_F(SelectionActing, CutAndClearPaintWhiteAndKeepTheirResultAcrossUndo)
     EXPECT_TRUE(sel->cutpaste->isHidden());
 }
 
-TEST_F(SelectionActing, CancelOnlyRemovesTheBandAndTheListOutlivesToolChanges)
+TEST_F(SelectionActing, ItemsRemoveOnlyTheBandAndKeepWorkDoneSinceTheMarking)
 {
-    Mark(9, 9, 3, 4);
-    EXPECT_NE(pic->Image(), s->PixBackup->Image().copy(0, 0, 448, 448));
-    // Another tool leaves the list up; an item clicked later still acts.
-    PickPencil();
-    EXPECT_FALSE(sel->cutpaste->isHidden());
-    sel->ClickItem(QStringLiteral("Cancel"));
+    form->show();
+    // With real events: marking and Cancel take the band away and leave the
+    // surface as it was before the marking.
+    const QImage clean = pic->Image().copy();
+    MarkWithMouse(9, 9, 3, 4);
+    EXPECT_NE(pic->Image(), clean);
+    ClickListItem(QStringLiteral("Cancel"));
     EXPECT_TRUE(sel->cutpaste->isHidden());
-    EXPECT_EQ(Tile(), tile);
-    EXPECT_EQ(pic->Image(), s->PixBackup->Image().copy(0, 0, 448, 448));
+    EXPECT_EQ(pic->Image(), clean);
     EXPECT_EQ(ed->SelX1, 63); // corners left unordered
     EXPECT_EQ(ed->SelX2, 21);
     EXPECT_EQ(s->Brush(), QStringLiteral("1 pixel brush"));
+
+    // A stroke painted after the marking outlives Cancel on the list, which
+    // other tools leave shown.
+    MarkWithMouse(2, 2, 6, 5);
+    ClickTool(3); // Pencil
+    EXPECT_FALSE(sel->cutpaste->isHidden());
+    QTest::mousePress(pic, Qt::LeftButton, {}, Centre(50, 50));
+    QTest::mouseMove(pic, Centre(53, 50));
+    QTest::mouseRelease(pic, Qt::LeftButton, {}, Centre(53, 50));
+    const QImage painted = pic->Image().copy();
+    ASSERT_NE(painted, clean);
+    ClickListItem(QStringLiteral("Cancel"));
+    EXPECT_EQ(pic->Image(), painted);
+
+    // So does an Invert: Clear then whitens the marked blocks of the inverted tile.
+    ClickTool(6); // Selection
+    MarkWithMouse(2, 2, 6, 5);
+    ClickTool(8); // Invert
+    QImage want = Tile();
+    ClickListItem(QStringLiteral("Clear"));
+    for (int y = 2; y <= 5; ++y)
+        for (int x = 2; x <= 6; ++x)
+            want.setPixel(x, y, PictureBuffer::ToQRgb(kWhite));
+    EXPECT_EQ(Tile(), want);
+    EXPECT_EQ(PixelOf(want, 50, 50), PixelOf(painted, 50 * 7, 50 * 7) ^ 0x00FFFFFF);
 }
 
 TEST_F(SelectionActing, PasteBeforeAnyCopyPaintsOneWhiteBlockAndCopiesNeverClearTheClipboard)

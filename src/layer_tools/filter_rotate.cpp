@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
+#include <utility>
 
 #include <QDir>
 #include <QEvent>
@@ -29,23 +31,25 @@ QImage AsRgb32(const QImage& img)
     return img.format() == QImage::Format_RGB32 ? img : img.convertToFormat(QImage::Format_RGB32);
 }
 
-// Tells whether a mouse press is being delivered to the filter list, so a
-// selection change it causes is left to the press handler, which also runs
-// when the press lands on the entry already selected.
-class PressWatcher : public QObject {
+// Reports the mouse presses and releases and the key presses that reach the
+// filter list, before the list acts on them.
+class ListInputWatcher : public QObject {
 public:
-    using QObject::QObject;
-    bool pressing = false;
+    ListInputWatcher(QObject* parent, std::function<void(QEvent::Type)> seen) : QObject(parent), seen_(std::move(seen))
+    {
+    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override
     {
-        if (e->type() == QEvent::MouseButtonPress)
-            pressing = true;
-        else if (e->type() == QEvent::MouseButtonRelease)
-            pressing = false;
+        const QEvent::Type t = e->type();
+        if (t == QEvent::MouseButtonPress || t == QEvent::MouseButtonRelease || t == QEvent::KeyPress)
+            seen_(t);
         return QObject::eventFilter(watched, e);
     }
+
+private:
+    std::function<void(QEvent::Type)> seen_;
 };
 
 } // namespace
@@ -198,19 +202,32 @@ FilterRotate::~FilterRotate() = default;
 
 void FilterRotate::WatchFilterList()
 {
-    // A selection made with the keyboard (or from code) applies at once; one
-    // made with the mouse applies when the press is handled, and so does a
-    // press on the entry already selected, to apply it again to a newly
-    // loaded tile.
-    auto* watcher = new PressWatcher(File1->viewport());
-    File1->viewport()->installEventFilter(watcher);
-    QObject::connect(File1, &QListWidget::itemSelectionChanged, File1, [this, watcher] {
-        if (!watcher->pressing && !File1->selectedItems().isEmpty())
-            File1_Click();
+    // The entry applied is always the highlighted one, read when the
+    // highlight has moved: while the mouse slides over the list Qt moves the
+    // selection before the current item.
+    auto watcher = [this](QEvent::Type t) {
+        if (t == QEvent::MouseButtonPress) {
+            pressApplied_ = false;
+            sliding_ = true;
+            reportedWhileSliding_.clear();
+        } else {
+            sliding_ = false;
+        }
+    };
+    File1->viewport()->installEventFilter(new ListInputWatcher(File1->viewport(), watcher));
+    File1->installEventFilter(new ListInputWatcher(File1, watcher));
+    // A selection made by a press, by sliding with the button held, with the
+    // keyboard or from code applies at once.
+    QObject::connect(File1, &QListWidget::itemSelectionChanged, File1, [this] {
+        if (File1->FileName().isEmpty())
+            return;
+        pressApplied_ = true;
+        File1_Click();
     });
-    QObject::connect(File1, &QListWidget::itemPressed, File1, [this, watcher](QListWidgetItem* item) {
-        watcher->pressing = false; // a message box may take the release
-        if (item && item->isSelected())
+    // A press on the entry already highlighted applies it again, to a newly
+    // loaded tile say.
+    QObject::connect(File1, &QListWidget::itemPressed, File1, [this](QListWidgetItem* item) {
+        if (!pressApplied_ && item && item->isSelected())
             File1_Click();
     });
 }
@@ -288,6 +305,12 @@ void FilterRotate::ApplyFilter()
 
 void FilterRotate::ReportFilterFailure(const QString& fileName, const QString& why)
 {
+    // Sliding back and forth over a bad filter reports it once.
+    if (sliding_) {
+        if (reportedWhileSliding_.contains(fileName))
+            return;
+        reportedWhileSliding_.append(fileName);
+    }
     dialogs_.MsgBox(QStringLiteral("The filter '%1' could not be applied: %2.").arg(fileName, why), MsgButtons::OK);
 }
 

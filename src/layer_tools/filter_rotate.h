@@ -12,6 +12,7 @@
 //   Picture15              hidden, the bitmap of the filter last applied
 // None of them has a change handler.
 #include <QImage>
+#include <QStringList>
 
 #include "texture_set/colour.h"
 
@@ -72,8 +73,9 @@ public:
     void Command41_Click();
     void Command42_Click();
 
-    // An entry of the filter list was selected (mouse or keyboard), or the
-    // selected entry clicked again: apply it.
+    // An entry of the filter list was highlighted (by a press, by sliding
+    // over it with the button held, or with the keyboard), or the highlighted
+    // entry pressed again: apply it.
     void File1_Click() { ApplyFilter(); }
     // Applies the selected filter to FilterBuffer, into WorkTile and
     // FilterPreview, and shows its title and author in Text4. A filter that
@@ -117,4 +119,9 @@ private:
 
     Layers& layers_;
     Dialogs& dialogs_;
+    // While the mouse button is held on the filter list: whether the press
+    // has applied an entry yet, and the filters reported as bad meanwhile.
+    bool pressApplied_ = false;
+    bool sliding_ = false;
+    QStringList reportedWhileSliding_;
 };

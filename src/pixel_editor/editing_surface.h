@@ -35,7 +35,8 @@ public:
     void DrawRubberBand();
     // Removes the band that a finished marking leaves on the surface, if
     // nothing has been drawn since, so that it never becomes part of the
-    // tile (through a new undo point or a tool).
+    // tile (through a new undo point, a tool or a selection action). Once
+    // anything else has drawn on the surface the band is gone already.
     void EraseLingeringBand();
 
     // The current colour is Label3's background colour. A value that is not

@@ -46,7 +46,11 @@ void SelectionActions::cutpaste_Click()
 {
     const QListWidgetItem* item = cutpaste->currentItem();
     const QString text = item ? item->text() : QString();
-    // Every block painted below covers exactly one tile pixel.
+    // Every item starts by taking the marking band away, if it is still on
+    // the surface, and then acts on the surface as it is now: the list stays
+    // up while other tools work, and their work must not be lost by going
+    // back to the undo point of the marking press. Every block painted below
+    // covers exactly one tile pixel.
     ed_.surface->SetBrush(pixel_ops::BrushNames().front());
     if (text == QLatin1String("Paste"))
         Paste();
@@ -58,7 +62,7 @@ void SelectionActions::cutpaste_Click()
         Clear();
     else {
         // Cancel: only the band goes.
-        ed_.surface->RestoreFromUndoPoint();
+        ed_.surface->EraseLingeringBand();
         cutpaste->hide();
     }
 }
@@ -76,7 +80,7 @@ void SelectionActions::OrderCorners()
 void SelectionActions::Paste()
 {
     EditingSurface& s = *ed_.surface;
-    s.RestoreFromUndoPoint();
+    s.EraseLingeringBand();
     OrderCorners();
     pixel_ops::PasteBlocks(s.PixEditPic->imageForDrawing(), clipboardpic->Image(), ed_.SelX1, ed_.SelY1,
                            conv::Val(Text2->Text()), conv::Val(Text3->Text()));
@@ -89,7 +93,7 @@ void SelectionActions::Paste()
 void SelectionActions::CopyOrCut(bool cut)
 {
     EditingSurface& s = *ed_.surface;
-    s.RestoreFromUndoPoint();
+    s.EraseLingeringBand();
     OrderCorners();
     pixel_ops::CopyBlocks(s.PixEditPic->imageForDrawing(), clipboardpic->imageForDrawing(),
                           {ed_.SelX1, ed_.SelY1, ed_.SelX2, ed_.SelY2}, cut);
@@ -105,7 +109,7 @@ void SelectionActions::CopyOrCut(bool cut)
 void SelectionActions::Clear()
 {
     EditingSurface& s = *ed_.surface;
-    s.RestoreFromUndoPoint();
+    s.EraseLingeringBand();
     OrderCorners();
     pixel_ops::FillBlocks(s.PixEditPic->imageForDrawing(), {ed_.SelX1, ed_.SelY1, ed_.SelX2, ed_.SelY2},
                           pixel_ops::kWhite);

@@ -38,6 +38,8 @@ void FileListBox::Refresh()
 
 QString FileListBox::FileName() const
 {
-    const QListWidgetItem* item = currentItem();
-    return item ? item->text() : QString();
+    // The highlighted entry: while the mouse slides over the list the
+    // selection moves before the current item does.
+    const QList<QListWidgetItem*> selected = selectedItems();
+    return selected.isEmpty() ? QString() : selected.front()->text();
 }
