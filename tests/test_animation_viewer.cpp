@@ -306,7 +306,7 @@ TEST_F(AnimationViewerTest, FrameCountStaysWithinTwoAndNine)
     for (const Case& c : {Case{"", "2"}, {"12", "9"}, {"0", "2"}, {"-3", "2"}, {"abc", "2"}, {"1", "2"},
                           {"4.5", "4.5"}, {"9.01", "9"}, {"1e1", "9"}, {"-2e0", "2"}, {"1e999", "9"}, {"-1e999", "2"},
                           {" 5", " 5"}, {"3x", "3x"}, {"2", "2"}, {"9", "9"}, {"+7", "+7"}, {".", "2"},
-                          {"1.99", "2"}, {"&HA", "9"}, {"1 2", "9"}, {"&H3", "&H3"}}) {
+                          {"1.99", "2"}, {"1d1", "2"}, {"&HA", "9"}, {"1 2", "9"}, {"&H3", "&H3"}}) {
         av->Text8->setTextValue(QStringLiteral("5"));
         av->Text8->setTextValue(QString::fromLatin1(c.typed));
         EXPECT_EQ(av->Text8->Text(), QString::fromLatin1(c.kept)) << "typed '" << c.typed << "'";

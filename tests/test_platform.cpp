@@ -194,6 +194,8 @@ TEST(Conversions, LeadingNumbersRoundingAndInt)
     EXPECT_EQ(conv::Val("1920"), 1920);
     EXPECT_EQ(conv::Val("2.5e2x"), 250);
     EXPECT_EQ(conv::Val("3e"), 3);
+    EXPECT_EQ(conv::Val("1d1"), 1);
+    EXPECT_EQ(conv::Val("2D3"), 2);
     EXPECT_EQ(conv::Val(".5"), 0.5);
     EXPECT_EQ(conv::Val("-"), 0);
     EXPECT_EQ(conv::Val(""), 0);
@@ -207,6 +209,7 @@ TEST(Conversions, LeadingNumbersRoundingAndInt)
     EXPECT_EQ(conv::Val("&Hxyz"), 0);
     EXPECT_EQ(conv::Val("1e400"), HUGE_VAL); // too large: tellable from no number
     EXPECT_EQ(conv::Val("-1e400"), -HUGE_VAL);
+    EXPECT_EQ(conv::Val("1E400"), HUGE_VAL);
     EXPECT_EQ(conv::Val("1e-400"), 0);
     EXPECT_EQ(conv::CInt(conv::Val("1e400")), 32767);
 
