@@ -52,6 +52,7 @@ private:
     bool pressed_ = false;
 };
 
+// A push button that takes the focus when pressed, as well as by Tab.
 class CommandButton : public QPushButton {
 public:
     CommandButton(QWidget* parent, const QString& name, QRect geometry, const QString& caption = {});

@@ -62,7 +62,6 @@ Form8::Form8(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::MSWindowsFixedSiz
     Text1->setPlainText(FilterHelpText());
 
     Command1 = new CommandButton(this, QStringLiteral("Command1"), QRect(378, 441, 141, 36), QStringLiteral("OK"));
-    Command1->setFocusPolicy(Qt::StrongFocus);
     Command1->onClick = [this] { Command1_Click(); };
 
     CentreOnScreen(this);

@@ -85,7 +85,6 @@ Form4::Form4(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::MSWindowsFixedSiz
     Text1->setPlainText(ReadMeText());
 
     Command1 = new CommandButton(this, QStringLiteral("Command1"), QRect(469, 287, 113, 22), QStringLiteral("OK"));
-    Command1->setFocusPolicy(Qt::StrongFocus);
     Command1->onClick = [this] { Command1_Click(); };
 
     // Three rectangles joined side by side, the middle one narrower, and a
