@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include "artwork/animation_viewer_art.h"
@@ -217,6 +218,11 @@ TEST_F(AnimationViewerTest, RealClicksOnASlotFillItAndAChordFillsNothing)
     // The next plain click works again.
     Click(slot, Qt::LeftButton, at);
     EXPECT_EQ(slot->GetPixel(40, 40), 0x00111111);
+    // The second press of a quick double click (a double-click event) fills too.
+    layers->Image1->setPicture(SolidImage(64, 64, 0x00333333));
+    QTest::mouseDClick(slot, Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mouseRelease(slot, Qt::LeftButton, Qt::NoModifier, at);
+    EXPECT_EQ(slot->GetPixel(40, 40), 0x00333333);
 }
 
 TEST_F(AnimationViewerTest, TicksShowTheFramesInBothModes)

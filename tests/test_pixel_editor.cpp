@@ -2,6 +2,7 @@
 // spray and the palette, and the tools that act on the whole surface.
 #include <QMouseEvent>
 #include <QCoreApplication>
+#include <QTest>
 
 #include "artwork/pixel_editor_art.h"
 #include "test_pixel_editor_fixture.h"
@@ -256,6 +257,38 @@ TEST_F(PixelEditing, SurfaceTakesRealMouseEvents)
     EXPECT_TRUE(BlockIs(1, 1, kGrey));
     EXPECT_TRUE(BlockIs(2, 1, kGrey));
     EXPECT_EQ(PaintedBlocks(), 2);
+}
+
+TEST_F(PixelEditing, QuickSecondPressesPaintSprayAndPickToo)
+{
+    // Qt delivers the second press of a quick double click as a double-click
+    // event: it must act like any press.
+    auto twice = [](QWidget* w, QPoint first, QPoint second) {
+        QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, first);
+        QTest::mouseDClick(w, Qt::LeftButton, Qt::NoModifier, second);
+        QTest::mouseRelease(w, Qt::LeftButton, Qt::NoModifier, second);
+    };
+    PickPencil();
+    twice(pic, {10, 10}, {17, 10});
+    EXPECT_TRUE(BlockIs(1, 1, kGrey));
+    EXPECT_TRUE(BlockIs(2, 1, kGrey));
+    EXPECT_EQ(PaintedBlocks(), 2);
+
+    twice(ed->spray->Picture3, {2, 9}, {30, 50}); // red swatch, then the black block
+    EXPECT_EQ(s->CurrentColor(), kBlack);
+
+    // A double-clicked spray stamps twice.
+    ed->spray->Picture3_MouseDown(1, 0, 2, 9);
+    ShowTile(SolidImage(64, 64, kWhite));
+    Pick(4);
+    Down(1, 30, 30);
+    Down(1, 30, 30);
+    const QImage stampedTwice = Tile();
+    ShowTile(SolidImage(64, 64, kWhite));
+    const QPoint spot(7 * 30 + 3, 7 * 30 + 3);
+    twice(pic, spot, spot);
+    EXPECT_EQ(Tile(), stampedTwice);
+    EXPECT_FALSE(BlockIs(31, 32, RGB(192, 65, 65))); // not just once
 }
 
 // ---------------------------------------------------------------------------

@@ -72,8 +72,10 @@ void Label::mouseReleaseEvent(QMouseEvent* e)
     pressed_ = false;
 }
 
-void Label::mouseDoubleClickEvent(QMouseEvent*)
+void Label::mouseDoubleClickEvent(QMouseEvent* e)
 {
+    // The second press of a double click: a press that ends in no click.
+    mousePressEvent(e);
     pressed_ = false;
     if (onDblClick)
         onDblClick();

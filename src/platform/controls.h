@@ -39,6 +39,8 @@ public:
     std::function<void(int, int, float, float)> onMouseDown;
     std::function<void(int, int, float, float)> onMouseMove;
     std::function<void(int, int, float, float)> onMouseUp;
+    // The second press of a double click raises a press and then this; its
+    // release raises no click.
     std::function<void()> onDblClick;
 
 protected:
