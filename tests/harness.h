@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QImage>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include "main_window/form1.h"
@@ -58,4 +59,13 @@ inline QImage PatternImage(int w, int h, int seed = 0)
         for (int x = 0; x < w; ++x)
             img.setPixel(x, y, PictureBuffer::ToQRgb(RGB((x * 7 + seed) & 255, (y * 5 + seed) & 255, (x + y + seed) & 255)));
     return img;
+}
+
+// Two quick left clicks, at first and then at second, as a widget gets them:
+// Qt turns the second press into a double-click event.
+inline void QuickClicks(QWidget* w, QPoint first, QPoint second)
+{
+    QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, first);
+    QTest::mouseDClick(w, Qt::LeftButton, Qt::NoModifier, second);
+    QTest::mouseRelease(w, Qt::LeftButton, Qt::NoModifier, second);
 }

@@ -12,7 +12,6 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QTest>
 #include <gtest/gtest.h>
 
 #include "harness.h"
@@ -499,21 +498,15 @@ TEST_F(BinsStamping, DragsStampWithOneButtonAndNeverOutsideTheSet)
 
 TEST_F(BinsStamping, QuickSecondPressesStampAndPickToo)
 {
-    // Qt delivers the second press of a quick double click as a double-click
-    // event: it must act like any press.
-    auto twice = [](QWidget* w, QPoint first, QPoint second) {
-        QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, first);
-        QTest::mouseDClick(w, Qt::LeftButton, Qt::NoModifier, second);
-        QTest::mouseRelease(w, Qt::LeftButton, Qt::NoModifier, second);
-    };
+    // The second press of a quick double click acts like any press.
     const QImage a = PatternImage(64, 64, 21);
     layers->Image1->setPicture(a);
-    twice(bins->Picture2, {62, 200}, {66, 200}); // cells (0, 3) and (1, 3)
+    QuickClicks(bins->Picture2, {62, 200}, {66, 200}); // cells (0, 3) and (1, 3)
     EXPECT_TRUE(SameImage(bins->Backuppic2->Image(), CustomSet({{0, 192, a}, {64, 192, a}})));
 
     const QImage set = PatternImage(320, 256, 11);
     Load(WriteSet("set.tga", set));
-    twice(bins->Picture1, {62, 30}, {66, 30});
+    QuickClicks(bins->Picture1, {62, 30}, {66, 30});
     EXPECT_TRUE(SameImage(layers->Image1->Image(), CellOf(set, 64, 0)));
 }
 

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <QMouseEvent>
-#include <QTest>
 #include <gtest/gtest.h>
 
 #include "harness.h"
@@ -167,9 +166,7 @@ TEST_F(ColorKeyingTest, PickingFollowsButtonsAndKeepsTheKeyOutsideThePicker)
     EXPECT_EQ(ck->Picture4->Image(), Expected(layers->Ckey2->Image(), pic, at(0, 0)));
 
     // The second press of a quick double click (a double-click event) picks too.
-    QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, QPoint(1, 1));
-    QTest::mouseDClick(w, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
-    QTest::mouseRelease(w, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    QuickClicks(w, {1, 1}, {5, 5});
     EXPECT_EQ(ck->KeyColour(), at(5, 5));
 }
 

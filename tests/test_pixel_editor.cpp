@@ -2,7 +2,6 @@
 // spray and the palette, and the tools that act on the whole surface.
 #include <QMouseEvent>
 #include <QCoreApplication>
-#include <QTest>
 
 #include "artwork/pixel_editor_art.h"
 #include "test_pixel_editor_fixture.h"
@@ -261,20 +260,14 @@ TEST_F(PixelEditing, SurfaceTakesRealMouseEvents)
 
 TEST_F(PixelEditing, QuickSecondPressesPaintSprayAndPickToo)
 {
-    // Qt delivers the second press of a quick double click as a double-click
-    // event: it must act like any press.
-    auto twice = [](QWidget* w, QPoint first, QPoint second) {
-        QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, first);
-        QTest::mouseDClick(w, Qt::LeftButton, Qt::NoModifier, second);
-        QTest::mouseRelease(w, Qt::LeftButton, Qt::NoModifier, second);
-    };
+    // The second press of a quick double click acts like any press.
     PickPencil();
-    twice(pic, {10, 10}, {17, 10});
+    QuickClicks(pic, {10, 10}, {17, 10});
     EXPECT_TRUE(BlockIs(1, 1, kGrey));
     EXPECT_TRUE(BlockIs(2, 1, kGrey));
     EXPECT_EQ(PaintedBlocks(), 2);
 
-    twice(ed->spray->Picture3, {2, 9}, {30, 50}); // red swatch, then the black block
+    QuickClicks(ed->spray->Picture3, {2, 9}, {30, 50}); // red swatch, then the black block
     EXPECT_EQ(s->CurrentColor(), kBlack);
 
     // A double-clicked spray stamps twice.
@@ -286,7 +279,7 @@ TEST_F(PixelEditing, QuickSecondPressesPaintSprayAndPickToo)
     const QImage stampedTwice = Tile();
     ShowTile(SolidImage(64, 64, kWhite));
     const QPoint spot(7 * 30 + 3, 7 * 30 + 3);
-    twice(pic, spot, spot);
+    QuickClicks(pic, spot, spot);
     EXPECT_EQ(Tile(), stampedTwice);
     EXPECT_FALSE(BlockIs(31, 32, RGB(192, 65, 65))); // not just once
 }
