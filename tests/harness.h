@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QImage>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include "main_window/form1.h"
@@ -80,3 +81,12 @@ struct TempSettingsStore {
     TempSettingsStore() { SettingsStore::Relocate(dir.path()); }
     ~TempSettingsStore() { SettingsStore::Relocate(qEnvironmentVariable("XDG_CONFIG_HOME")); }
 };
+
+// Two quick left clicks, at first and then at second, as a widget gets them:
+// Qt turns the second press into a double-click event.
+inline void QuickClicks(QWidget* w, QPoint first, QPoint second)
+{
+    QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, first);
+    QTest::mouseDClick(w, Qt::LeftButton, Qt::NoModifier, second);
+    QTest::mouseRelease(w, Qt::LeftButton, Qt::NoModifier, second);
+}

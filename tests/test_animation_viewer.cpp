@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include "artwork/animation_viewer_art.h"
@@ -217,6 +218,11 @@ TEST_F(AnimationViewerTest, RealClicksOnASlotFillItAndAChordFillsNothing)
     // The next plain click works again.
     Click(slot, Qt::LeftButton, at);
     EXPECT_EQ(slot->GetPixel(40, 40), 0x00111111);
+    // The second press of a quick double click (a double-click event) fills too.
+    layers->Image1->setPicture(SolidImage(64, 64, 0x00333333));
+    QTest::mouseDClick(slot, Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mouseRelease(slot, Qt::LeftButton, Qt::NoModifier, at);
+    EXPECT_EQ(slot->GetPixel(40, 40), 0x00333333);
 }
 
 TEST_F(AnimationViewerTest, TicksShowTheFramesInBothModes)
@@ -306,7 +312,7 @@ TEST_F(AnimationViewerTest, FrameCountStaysWithinTwoAndNine)
     for (const Case& c : {Case{"", "2"}, {"12", "9"}, {"0", "2"}, {"-3", "2"}, {"abc", "2"}, {"1", "2"},
                           {"4.5", "4.5"}, {"9.01", "9"}, {"1e1", "9"}, {"-2e0", "2"}, {"1e999", "9"}, {"-1e999", "2"},
                           {" 5", " 5"}, {"3x", "3x"}, {"2", "2"}, {"9", "9"}, {"+7", "+7"}, {".", "2"},
-                          {"1.99", "2"}, {"&HA", "9"}, {"1 2", "9"}, {"&H3", "&H3"}}) {
+                          {"1.99", "2"}, {"1d1", "2"}, {"&HA", "9"}, {"1 2", "9"}, {"&H3", "&H3"}}) {
         av->Text8->setTextValue(QStringLiteral("5"));
         av->Text8->setTextValue(QString::fromLatin1(c.typed));
         EXPECT_EQ(av->Text8->Text(), QString::fromLatin1(c.kept)) << "typed '" << c.typed << "'";

@@ -509,6 +509,20 @@ TEST_F(BinsStamping, DragsStampWithOneButtonAndNeverOutsideTheSet)
     ExpectShown(std::nullopt, std::nullopt);
 }
 
+TEST_F(BinsStamping, QuickSecondPressesStampAndPickToo)
+{
+    // The second press of a quick double click acts like any press.
+    const QImage a = PatternImage(64, 64, 21);
+    layers->Image1->setPicture(a);
+    QuickClicks(bins->Picture2, {62, 200}, {66, 200}); // cells (0, 3) and (1, 3)
+    EXPECT_TRUE(SameImage(bins->Backuppic2->Image(), CustomSet({{0, 192, a}, {64, 192, a}})));
+
+    const QImage set = PatternImage(320, 256, 11);
+    Load(WriteSet("set.tga", set));
+    QuickClicks(bins->Picture1, {62, 30}, {66, 30});
+    EXPECT_TRUE(SameImage(layers->Image1->Image(), CellOf(set, 64, 0)));
+}
+
 // A long run of hovers, picks, stamps, paging and loads on both bins, checked
 // after every step against an account of what each bin and layer must hold.
 TEST_F(BinsSelector, BinsAlwaysShowTheirCleanCopyPlusTheCurrentSelectorOnly)

@@ -163,6 +163,10 @@ TEST_F(ColorKeyingTest, PickingFollowsButtonsAndKeepsTheKeyOutsideThePicker)
     Mouse(w, QEvent::MouseButtonRelease, {0, 0}, Qt::RightButton, Qt::NoButton);
     EXPECT_EQ(ck->KeyColour(), at(0, 0));
     EXPECT_EQ(ck->Picture4->Image(), KeyedAt(layers->Ckey2->Image(), pic, 0, 0));
+
+    // The second press of a quick double click (a double-click event) picks too.
+    QuickClicks(w, {1, 1}, {5, 5});
+    EXPECT_EQ(ck->KeyColour(), at(5, 5));
 }
 
 TEST_F(ColorKeyingTest, SwitchRefreshesMirrorsAndSwapsTheTopLayer)

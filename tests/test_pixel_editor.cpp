@@ -258,6 +258,32 @@ TEST_F(PixelEditing, SurfaceTakesRealMouseEvents)
     EXPECT_EQ(PaintedBlocks(), 2);
 }
 
+TEST_F(PixelEditing, QuickSecondPressesPaintSprayAndPickToo)
+{
+    // The second press of a quick double click acts like any press.
+    PickPencil();
+    QuickClicks(pic, {10, 10}, {17, 10});
+    EXPECT_TRUE(BlockIs(1, 1, kGrey));
+    EXPECT_TRUE(BlockIs(2, 1, kGrey));
+    EXPECT_EQ(PaintedBlocks(), 2);
+
+    QuickClicks(ed->spray->Picture3, {2, 9}, {30, 50}); // red swatch, then the black block
+    EXPECT_EQ(s->CurrentColor(), kBlack);
+
+    // A double-clicked spray stamps twice.
+    ed->spray->Picture3_MouseDown(1, 0, 2, 9);
+    ShowTile(SolidImage(64, 64, kWhite));
+    Pick(4);
+    Down(1, 30, 30);
+    Down(1, 30, 30);
+    const QImage stampedTwice = Tile();
+    ShowTile(SolidImage(64, 64, kWhite));
+    const QPoint spot(7 * 30 + 3, 7 * 30 + 3);
+    QuickClicks(pic, spot, spot);
+    EXPECT_EQ(Tile(), stampedTwice);
+    EXPECT_FALSE(BlockIs(31, 32, RGB(192, 65, 65))); // not just once
+}
+
 // ---------------------------------------------------------------------------
 // Spray and palette
 // ---------------------------------------------------------------------------

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include "harness.h"
@@ -168,22 +169,32 @@ TEST(PictureBuffer, MouseEventsArriveWithTheOldButtonShiftAndPositionArguments)
     EXPECT_EQ(log.downs[0], (std::array<float, 4>{1, 1, 10.5f, 20}));
     EXPECT_EQ(log.downs[1], (std::array<float, 4>{2, 6, 10, 20}));
     EXPECT_EQ(log.downs[2][0], 4);
-    // A double click: the second press raises no press and its release no click.
+    // A double click: the second press still raises a press, then the
+    // double click; its release raises no click.
     int clicks = 0, doubles = 0;
     buf.onClick = [&] { ++clicks; };
     buf.onDblClick = [&] { ++doubles; };
     Send(buf, QEvent::MouseButtonRelease, {1, 1}, Qt::MiddleButton, Qt::NoButton);
     Send(buf, QEvent::MouseButtonPress, {5, 5}, Qt::LeftButton, Qt::LeftButton);
     Send(buf, QEvent::MouseButtonRelease, {5, 5}, Qt::LeftButton, Qt::NoButton);
-    Send(buf, QEvent::MouseButtonDblClick, {5, 5}, Qt::LeftButton, Qt::LeftButton);
-    Send(buf, QEvent::MouseButtonRelease, {5, 5}, Qt::LeftButton, Qt::NoButton);
+    Send(buf, QEvent::MouseButtonDblClick, {7, 5}, Qt::LeftButton, Qt::LeftButton);
+    Send(buf, QEvent::MouseButtonRelease, {7, 5}, Qt::LeftButton, Qt::NoButton);
     EXPECT_EQ(clicks, 1);
     EXPECT_EQ(doubles, 1);
-    EXPECT_EQ(log.downs.size(), 4u);
-
+    ASSERT_EQ(log.downs.size(), 5u);
+    EXPECT_EQ(log.downs[4], (std::array<float, 4>{1, 0, 7, 5}));
     ASSERT_EQ(log.moves.size(), 2u);
     EXPECT_EQ(log.moves[0], (std::array<float, 4>{3, 3, -10, 70}));
     EXPECT_EQ(log.moves[1], (std::array<float, 4>{0, 0, 3, 3}));
+    // The same through the window system, which turns the second press into
+    // a double click event.
+    buf.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&buf));
+    QTest::mouseDClick(buf.windowHandle(), Qt::LeftButton, Qt::NoModifier, QPoint(9, 9));
+    EXPECT_EQ(clicks, 2);
+    EXPECT_EQ(doubles, 2);
+    ASSERT_EQ(log.downs.size(), 7u);
+    EXPECT_EQ(log.downs[6], (std::array<float, 4>{1, 0, 9, 9}));
 }
 
 TEST(Conversions, LeadingNumbersRoundingAndInt)
@@ -194,6 +205,8 @@ TEST(Conversions, LeadingNumbersRoundingAndInt)
     EXPECT_EQ(conv::Val("1920"), 1920);
     EXPECT_EQ(conv::Val("2.5e2x"), 250);
     EXPECT_EQ(conv::Val("3e"), 3);
+    EXPECT_EQ(conv::Val("1d1"), 1);
+    EXPECT_EQ(conv::Val("2D3"), 2);
     EXPECT_EQ(conv::Val(".5"), 0.5);
     EXPECT_EQ(conv::Val("-"), 0);
     EXPECT_EQ(conv::Val(""), 0);
@@ -207,6 +220,7 @@ TEST(Conversions, LeadingNumbersRoundingAndInt)
     EXPECT_EQ(conv::Val("&Hxyz"), 0);
     EXPECT_EQ(conv::Val("1e400"), HUGE_VAL); // too large: tellable from no number
     EXPECT_EQ(conv::Val("-1e400"), -HUGE_VAL);
+    EXPECT_EQ(conv::Val("1E400"), HUGE_VAL);
     EXPECT_EQ(conv::Val("1e-400"), 0);
     EXPECT_EQ(conv::CInt(conv::Val("1e400")), 32767);
 

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include <QApplication>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include "harness.h"
@@ -137,6 +138,28 @@ TEST_F(RgbBrightTest, TypedPercentagesApplyOnLeavingTheBoxOrAreIgnored)
     type(tab->Text6, "60");
     tab->Text7->setFocus();
     EXPECT_EQ(tab->G->Value(), 60);
+
+    // A click on a button takes the focus first, so the typed number counts
+    // before the button acts: the load and reset buttons, then "A" (set).
+    auto typeInto = [](TextBox* box, const char* text) {
+        QTest::mouseClick(box, Qt::LeftButton);
+        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(box, QString::fromLatin1(text));
+    };
+    for (CommandButton* button : {tab->Command16, tab->Command27}) {
+        typeInto(tab->Text7, "30");
+        runs.clear();
+        QTest::mouseClick(button, Qt::LeftButton);
+        ASSERT_FALSE(runs.empty()) << button->objectName().toStdString();
+        EXPECT_EQ(runs.front()[2], 30);
+        EXPECT_EQ(tab->B->Value(), 100);
+    }
+    typeInto(tab->Text5, "150");
+    QTest::mouseClick(tab->Command26, Qt::LeftButton);
+    EXPECT_EQ(tab->R->Value(), 150);
+    EXPECT_EQ(tab->Text5->Text(), "150%");
+    EXPECT_EQ(form->layers->Image1->Image(),
+              QuadrantImage(RGB(152, 5, 15), RGB(38, 200, 90), RGB(255, 128, 64), RGB(0, 1, 255)));
 }
 
 TEST_F(RgbBrightTest, SetButtonsReplaceTheLayerAndRunItsCascade)

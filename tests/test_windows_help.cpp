@@ -1,8 +1,12 @@
 // The Help menu's windows: splash, about, read-me, filter help and the
 // more-filters message.
+#include <QClipboard>
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include "artwork/windows_art.h"
@@ -83,6 +87,21 @@ TEST_F(HelpWindows, ReadMeOpensFromMenuAndToolbarAndForgetsEditsWhenClosed)
     ASSERT_TRUE(form->form4);
     EXPECT_EQ(form->form4->Text1->toPlainText(), ReadMeText());
     EXPECT_EQ(form->form4->Lines.size(), 11u);
+
+    // Clipboard data with no text (no formats at all) is ignored by a paste,
+    // here and in a one-line box; text still pastes.
+    QPlainTextEdit* box = form->form4->Text1;
+    TextBox line(nullptr, "line", QRect(0, 0, 80, 20), "kept");
+    QGuiApplication::clipboard()->setMimeData(new QMimeData);
+    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(box, Qt::Key_Insert, Qt::ShiftModifier);
+    QTest::keyClick(&line, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(box->toPlainText(), ReadMeText());
+    EXPECT_EQ(line.Text(), "kept");
+    QGuiApplication::clipboard()->setText("pasted ");
+    box->moveCursor(QTextCursor::Start);
+    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_TRUE(box->toPlainText().startsWith("pasted Glimmerdeck"));
 }
 
 TEST_F(HelpWindows, FilterHelpIsReadOnlyAndMoreFiltersIsOneMessage)

@@ -72,8 +72,10 @@ void Label::mouseReleaseEvent(QMouseEvent* e)
     pressed_ = false;
 }
 
-void Label::mouseDoubleClickEvent(QMouseEvent*)
+void Label::mouseDoubleClickEvent(QMouseEvent* e)
 {
+    // The second press of a double click: a press that ends in no click.
+    mousePressEvent(e);
     pressed_ = false;
     if (onDblClick)
         onDblClick();
@@ -83,7 +85,10 @@ CommandButton::CommandButton(QWidget* parent, const QString& name, QRect geometr
     : QPushButton(caption, parent)
 {
     Place(this, name, geometry);
-    setFocusPolicy(Qt::TabFocus);
+    // A press moves the focus to the button before it acts, so a text box
+    // the user was typing in loses the focus, and its handler takes the
+    // typed value, before the click's handler runs.
+    setFocusPolicy(Qt::StrongFocus);
     connect(this, &QPushButton::clicked, this, [this] {
         if (onClick)
             onClick();

@@ -39,6 +39,8 @@ public:
     std::function<void(int, int, float, float)> onMouseDown;
     std::function<void(int, int, float, float)> onMouseMove;
     std::function<void(int, int, float, float)> onMouseUp;
+    // The second press of a double click raises a press and then this; its
+    // release raises no click.
     std::function<void()> onDblClick;
 
 protected:
@@ -52,6 +54,7 @@ private:
     bool pressed_ = false;
 };
 
+// A push button that takes the focus when pressed, as well as by Tab.
 class CommandButton : public QPushButton {
 public:
     CommandButton(QWidget* parent, const QString& name, QRect geometry, const QString& caption = {});

@@ -59,8 +59,9 @@ double Val(const QString& text)
     if (!digits)
         return 0.0;
     qsizetype end = i;
-    // An exponent counts only when at least one digit follows it.
-    if (i < n && (s[i] == 'e' || s[i] == 'E' || s[i] == 'd' || s[i] == 'D')) {
+    // An exponent is "E" or "e" and counts only when at least one digit
+    // follows it; any other letter ends the number ("1d1" reads 1).
+    if (i < n && (s[i] == 'e' || s[i] == 'E')) {
         qsizetype j = i + 1;
         if (j < n && (s[j] == '+' || s[j] == '-'))
             ++j;
@@ -71,9 +72,6 @@ double Val(const QString& text)
         }
     }
     QByteArray number = s.left(end);
-    for (char& c : number)
-        if (c == 'd' || c == 'D')
-            c = 'e';
     // A number too large for a double reads as an infinity of its sign, so
     // callers can tell it from a missing number; one too small reads as 0.
     const char* first = number.constData();
@@ -85,7 +83,9 @@ double Val(const QString& text)
     if (ec == std::errc::result_out_of_range) {
         const bool negative = number.startsWith('-');
         bool huge = false; // an exponent above zero means too large, not too small
-        const qsizetype e = number.indexOf('e');
+        qsizetype e = number.indexOf('e');
+        if (e < 0)
+            e = number.indexOf('E');
         huge = e >= 0 && number.at(e + 1) != '-';
         return huge ? (negative ? -HUGE_VAL : HUGE_VAL) : 0.0;
     }

@@ -260,8 +260,12 @@ void PictureBuffer::mouseReleaseEvent(QMouseEvent* e)
         pressedInside_ = false;
 }
 
-void PictureBuffer::mouseDoubleClickEvent(QMouseEvent*)
+void PictureBuffer::mouseDoubleClickEvent(QMouseEvent* e)
 {
+    // Qt delivers the second press of a quick double click as this event
+    // alone. It is still a press: it acts like any other, and only its
+    // release raises no click, so a click handler runs once.
+    mousePressEvent(e);
     pressedInside_ = false;
     if (onDblClick)
         onDblClick();

@@ -132,7 +132,7 @@ public:
     std::function<void(int, int, float, float)> onMouseMove;
     std::function<void(int, int, float, float)> onMouseUp;
     std::function<void()> onClick;
-    // The second press of a double click raises this instead of a press; its
+    // The second press of a double click raises a press and then this; its
     // release raises a release but no click.
     std::function<void()> onDblClick;
 

@@ -27,12 +27,9 @@ constexpr int kSelectorInset = 9;
 
 QPushButton* ArrowButton(QWidget* parent, const char* name, artwork::Arrow dir, QRect geometry)
 {
-    auto* b = new QPushButton(parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setGeometry(geometry);
+    auto* b = new CommandButton(parent, QString::fromLatin1(name), geometry);
     b->setIcon(QIcon(QPixmap::fromImage(artwork::ArrowGlyph(dir))));
     b->setIconSize(QSize(23, 22));
-    b->setFocusPolicy(Qt::NoFocus);
     b->setStyleSheet(QStringLiteral("QPushButton { background: %1; border: 1px solid #808080; }"
                                     "QPushButton:pressed { background: #C8C8C8; }")
                          .arg(ToQColor(kButtonFace).name()));

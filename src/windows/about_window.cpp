@@ -38,7 +38,6 @@ Form3::Form3(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::MSWindowsFixedSiz
                                            "border: 1px solid #C0C0C0; }"
                                            "QPushButton:pressed { background-color: #606060; }"
                                            "QPushButton:focus { border: 1px dotted #E0E0E0; }"));
-    Command1->setFocusPolicy(Qt::StrongFocus);
     Command1->onClick = [this] { Command1_Click(); };
 
     Label5 = new Label(this, QStringLiteral("Label5"), QRect(217, 343, 204, 29),

@@ -2,9 +2,9 @@
 
 #include "platform/single_window.h"
 
-#include <QPlainTextEdit>
 
 #include "platform/controls.h"
+#include "platform/text_area.h"
 #include "texture_set/progress_windows.h"
 #include "windows/contact.h"
 
@@ -52,7 +52,7 @@ Form8::Form8(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::MSWindowsFixedSiz
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(kClientWidth, kClientHeight);
 
-    Text1 = new QPlainTextEdit(this);
+    Text1 = new TextArea(this);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setGeometry(7, 7, 512, 428);
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -62,7 +62,6 @@ Form8::Form8(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::MSWindowsFixedSiz
     Text1->setPlainText(FilterHelpText());
 
     Command1 = new CommandButton(this, QStringLiteral("Command1"), QRect(378, 441, 141, 36), QStringLiteral("OK"));
-    Command1->setFocusPolicy(Qt::StrongFocus);
     Command1->onClick = [this] { Command1_Click(); };
 
     CentreOnScreen(this);

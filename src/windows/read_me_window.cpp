@@ -2,9 +2,9 @@
 
 #include "platform/single_window.h"
 
-#include <QPlainTextEdit>
 
 #include "platform/controls.h"
+#include "platform/text_area.h"
 #include "texture_set/progress_windows.h"
 #include "windows/contact.h"
 
@@ -72,7 +72,7 @@ Form4::Form4(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::MSWindowsFixedSiz
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(kClientWidth, kClientHeight);
 
-    Text1 = new QPlainTextEdit(this);
+    Text1 = new TextArea(this);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setGeometry(0, 0, 582, 288);
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -85,7 +85,6 @@ Form4::Form4(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::MSWindowsFixedSiz
     Text1->setPlainText(ReadMeText());
 
     Command1 = new CommandButton(this, QStringLiteral("Command1"), QRect(469, 287, 113, 22), QStringLiteral("OK"));
-    Command1->setFocusPolicy(Qt::StrongFocus);
     Command1->onClick = [this] { Command1_Click(); };
 
     // Three rectangles joined side by side, the middle one narrower, and a
