@@ -13,12 +13,12 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "core/targa.h"
 #include "main_window/form1.h"
 #include "platform/dialogs.h"
 #include "platform/picture_buffer.h"
 #include "texture_set/bins.h"
 #include "texture_set/layers.h"
-#include "texture_set/targa.h"
 
 namespace {
 

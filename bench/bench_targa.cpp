@@ -5,7 +5,7 @@
 #include <cstring>
 #include <vector>
 
-#include "texture_set/targa.h"
+#include "core/targa.h"
 
 namespace {
 

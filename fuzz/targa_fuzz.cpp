@@ -8,7 +8,7 @@
 
 #include <QBuffer>
 
-#include "texture_set/targa.h"
+#include "core/targa.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

@@ -16,12 +16,12 @@
 #include <QPushButton>
 #include <gtest/gtest.h>
 
+#include "core/conversions.h"
+#include "core/targa.h"
 #include "harness.h"
-#include "platform/conversions.h"
 #include "platform/picture_files.h"
 #include "texture_set/bins.h"
 #include "texture_set/layers.h"
-#include "texture_set/targa.h"
 
 namespace {
 

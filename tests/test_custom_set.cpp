@@ -10,12 +10,12 @@
 #include <gtest/gtest.h>
 
 #include "artwork/artwork.h"
+#include "core/targa.h"
 #include "harness.h"
 #include "texture_set/bins.h"
 #include "texture_set/layers.h"
 #include "texture_set/progress_windows.h"
 #include "texture_set/selector_chooser.h"
-#include "texture_set/targa.h"
 
 namespace {
 

@@ -11,8 +11,8 @@
 #include "layer_tools/filter_rotate.h"
 #include "platform/controls.h"
 #include "platform/file_list.h"
-#include "platform/tab_control.h"
 #include "platform/picture_files.h"
+#include "platform/tab_control.h"
 #include "texture_set/layers.h"
 
 namespace {

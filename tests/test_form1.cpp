@@ -7,8 +7,8 @@
 #include <gtest/gtest.h>
 
 #include "harness.h"
-#include "platform/file_list.h"
 #include "pixel_editor/pixel_editor.h"
+#include "platform/file_list.h"
 #include "platform/tab_control.h"
 
 using MainWindow = FormFixture;

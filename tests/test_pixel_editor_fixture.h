@@ -3,12 +3,12 @@
 // (drawing enabled), and helpers to read the surface block by block.
 #include <QImage>
 
+#include "core/pixel_ops.h"
 #include "harness.h"
 #include "pixel_editor/editing_surface.h"
 #include "pixel_editor/editing_tools.h"
 #include "pixel_editor/layer_transfer.h"
 #include "pixel_editor/pixel_editor.h"
-#include "pixel_editor/pixel_ops.h"
 #include "pixel_editor/selection_actions.h"
 #include "pixel_editor/spray_palette.h"
 #include "pixel_editor/tool_panel.h"

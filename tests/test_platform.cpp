@@ -6,11 +6,11 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "core/colour.h"
+#include "core/conversions.h"
 #include "harness.h"
-#include "platform/conversions.h"
 #include "platform/file_list.h"
 #include "platform/picture_files.h"
-#include "texture_set/colour.h"
 
 TEST(PictureBuffer, OnlyWholeImageAssignmentNotifiesAndItDoesSoBeforeReturning)
 {

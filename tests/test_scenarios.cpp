@@ -6,13 +6,13 @@
 #include <QFile>
 #include <gtest/gtest.h>
 
+#include "core/targa.h"
 #include "harness.h"
 #include "layer_tools/color_keying.h"
 #include "layer_tools/filter_rotate.h"
 #include "layer_tools/ghosting.h"
 #include "texture_set/bins.h"
 #include "texture_set/layers.h"
-#include "texture_set/targa.h"
 
 namespace {
 

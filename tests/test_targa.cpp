@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "texture_set/targa.h"
+#include "core/targa.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include <QPointer>
 
 #include "artwork/animation_viewer_art.h"
+#include "core/conversions.h"
 #include "platform/controls.h"
-#include "platform/conversions.h"
 #include "platform/picture_buffer.h"
 #include "texture_set/layers.h"
 

@@ -5,8 +5,8 @@
 
 #include <QGroupBox>
 
+#include "core/conversions.h"
 #include "platform/controls.h"
-#include "platform/conversions.h"
 #include "platform/picture_buffer.h"
 #include "texture_set/layers.h"
 

@@ -8,7 +8,7 @@
 // visibility, near keying is Check3 and the tolerance is Slider2.
 #include <QImage>
 
-#include "texture_set/colour.h"
+#include "core/colour.h"
 
 class QGroupBox;
 class QFrame;

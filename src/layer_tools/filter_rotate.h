@@ -14,7 +14,7 @@
 #include <QImage>
 #include <QStringList>
 
-#include "texture_set/colour.h"
+#include "core/colour.h"
 
 class QFrame;
 class QWidget;

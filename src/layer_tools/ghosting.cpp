@@ -1,7 +1,7 @@
 #include "layer_tools/ghosting.h"
 
+#include "core/conversions.h"
 #include "platform/controls.h"
-#include "platform/conversions.h"
 #include "platform/picture_buffer.h"
 #include "platform/slanted_line.h"
 #include "texture_set/layers.h"

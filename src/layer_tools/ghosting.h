@@ -8,7 +8,7 @@
 // written back to layer A or B.
 #include <QImage>
 
-#include "texture_set/colour.h"
+#include "core/colour.h"
 
 class QFrame;
 class QWidget;

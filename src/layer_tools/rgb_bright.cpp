@@ -12,8 +12,8 @@
 #include <QPixmap>
 
 #include "artwork/artwork.h"
+#include "core/conversions.h"
 #include "platform/controls.h"
-#include "platform/conversions.h"
 #include "platform/picture_buffer.h"
 #include "texture_set/layers.h"
 

@@ -12,7 +12,7 @@
 #include <QObject>
 #include <QPointer>
 
-#include "texture_set/colour.h"
+#include "core/colour.h"
 
 class QFrame;
 class QWidget;

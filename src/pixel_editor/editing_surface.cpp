@@ -7,14 +7,14 @@
 #include <QPixmap>
 
 #include "artwork/pixel_editor_art.h"
+#include "core/conversions.h"
+#include "core/pixel_ops.h"
 #include "pixel_editor/editing_tools.h"
 #include "pixel_editor/pixel_editor.h"
-#include "pixel_editor/pixel_ops.h"
 #include "pixel_editor/selection_actions.h"
 #include "pixel_editor/spray_palette.h"
 #include "pixel_editor/tool_panel.h"
 #include "platform/controls.h"
-#include "platform/conversions.h"
 #include "platform/picture_buffer.h"
 
 using pixel_ops::BlockOrigin;

@@ -8,7 +8,7 @@
 
 #include <QString>
 
-#include "texture_set/colour.h"
+#include "core/colour.h"
 
 class QWidget;
 class ComboBox;

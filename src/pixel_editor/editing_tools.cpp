@@ -4,9 +4,9 @@
 #include <QPixmap>
 
 #include "artwork/pixel_editor_art.h"
+#include "core/pixel_ops.h"
 #include "pixel_editor/editing_surface.h"
 #include "pixel_editor/pixel_editor.h"
-#include "pixel_editor/pixel_ops.h"
 #include "platform/controls.h"
 #include "platform/picture_buffer.h"
 

@@ -1,8 +1,8 @@
 #include "pixel_editor/layer_transfer.h"
 
+#include "core/pixel_ops.h"
 #include "pixel_editor/editing_surface.h"
 #include "pixel_editor/pixel_editor.h"
-#include "pixel_editor/pixel_ops.h"
 #include "platform/controls.h"
 #include "platform/picture_buffer.h"
 #include "texture_set/layers.h"

@@ -3,11 +3,11 @@
 #include <QFont>
 
 #include "artwork/pixel_editor_art.h"
+#include "core/conversions.h"
+#include "core/pixel_ops.h"
 #include "pixel_editor/editing_surface.h"
 #include "pixel_editor/pixel_editor.h"
-#include "pixel_editor/pixel_ops.h"
 #include "platform/controls.h"
-#include "platform/conversions.h"
 #include "platform/picture_buffer.h"
 
 SprayPalette::SprayPalette(PixelEditor& editor, QWidget* content) : ed_(editor)

@@ -16,7 +16,7 @@
 #include <QSlider>
 #include <QTimer>
 
-#include "texture_set/colour.h"
+#include "core/colour.h"
 
 // Background colour of any widget, as a Colour (0x00BBGGRR).
 void SetBackColor(QWidget* w, Colour c);

@@ -6,7 +6,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "platform/picture_memory.h"
+#include "core/picture_memory.h"
 
 PictureBuffer::PictureBuffer(QWidget* parent, const QString& name, int left, int top, int width,
                              int height, Colour backColor)

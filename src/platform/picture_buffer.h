@@ -13,7 +13,7 @@
 #include <QImage>
 #include <QWidget>
 
-#include "texture_set/colour.h"
+#include "core/colour.h"
 
 class PictureBuffer : public QWidget {
 public:
@@ -113,15 +113,8 @@ public:
     // guarantees that the rest of this image already equals it.
     void restoreRectFrom(const QImage& src, const QRect& r);
 
-    static constexpr QRgb ToQRgb(Colour c)
-    {
-        const uint32_t u = static_cast<uint32_t>(c);
-        return 0xFF000000u | ((u & 0xFFu) << 16) | (u & 0xFF00u) | ((u >> 16) & 0xFFu);
-    }
-    static constexpr Colour FromQRgb(QRgb p)
-    {
-        return static_cast<Colour>(((p >> 16) & 0xFFu) | (p & 0xFF00u) | ((p & 0xFFu) << 16));
-    }
+    static constexpr QRgb ToQRgb(Colour c) { return ColourToQRgb(c); }
+    static constexpr Colour FromQRgb(QRgb p) { return ColourFromQRgb(p); }
 
     // Handlers with the old arguments: Button (1 left, 2 right, 4 middle; a
     // move reports the sum held), Shift (1 Shift, 2 Ctrl, 4 Alt), X and Y in

@@ -5,7 +5,7 @@
 #include <QPoint>
 #include <QWidget>
 
-#include "texture_set/colour.h"
+#include "core/colour.h"
 
 class SlantedLine : public QWidget {
 public:

@@ -6,13 +6,13 @@
 #include <QProgressBar>
 #include <QSaveFile>
 
-#include "platform/conversions.h"
+#include "core/conversions.h"
+#include "core/targa.h"
 #include "platform/dialogs.h"
 #include "platform/picture_buffer.h"
+#include "platform/window_placement.h"
 #include "texture_set/bins.h"
-#include "texture_set/on_top.h"
 #include "texture_set/progress_windows.h"
-#include "texture_set/targa.h"
 
 void TextureBins::savetexset_Click()
 {

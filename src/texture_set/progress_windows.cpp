@@ -1,20 +1,11 @@
 #include "texture_set/progress_windows.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPalette>
 #include <QProgressBar>
-#include <QScreen>
 
 #include "artwork/artwork.h"
-
-void CentreOnScreen(QWidget* window)
-{
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        window->move(area.center() - QPoint(window->width() / 2, window->height() / 2));
-    }
-}
+#include "platform/window_placement.h"
 
 namespace {
 QProgressBar* Bar(QWidget* parent, const char* name, QRect geometry)

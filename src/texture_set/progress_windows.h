@@ -22,6 +22,3 @@ public:
     QLabel* Label1;
     QProgressBar* ProgressBar;
 };
-
-// Places a window in the middle of the screen it would open on.
-void CentreOnScreen(QWidget* window);

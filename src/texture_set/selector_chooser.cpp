@@ -5,7 +5,7 @@
 
 #include "artwork/artwork.h"
 #include "platform/picture_buffer.h"
-#include "texture_set/progress_windows.h"
+#include "platform/window_placement.h"
 
 Form7::Form7(PictureBuffer& square, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::MSWindowsFixedSizeDialogHint), square_(square)

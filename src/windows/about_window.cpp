@@ -5,7 +5,7 @@
 #include "artwork/windows_art.h"
 #include "platform/controls.h"
 #include "platform/picture_buffer.h"
-#include "texture_set/progress_windows.h"
+#include "platform/window_placement.h"
 #include "windows/contact.h"
 
 namespace {

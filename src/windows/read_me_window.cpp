@@ -5,7 +5,7 @@
 
 #include "platform/controls.h"
 #include "platform/text_area.h"
-#include "texture_set/progress_windows.h"
+#include "platform/window_placement.h"
 #include "windows/contact.h"
 
 QString ReadMeText()

@@ -14,8 +14,8 @@
 #include "platform/file_list.h"
 #include "platform/picture_buffer.h"
 #include "platform/picture_files.h"
+#include "platform/window_placement.h"
 #include "texture_set/layers.h"
-#include "texture_set/progress_windows.h"
 
 namespace {
 const QString kImportMode = QStringLiteral("Import Tile");

@@ -12,12 +12,11 @@
 #include <QStringDecoder>
 
 #include "artwork/windows_art.h"
+#include "core/conversions.h"
 #include "platform/controls.h"
-#include "platform/conversions.h"
 #include "platform/environment.h"
 #include "platform/picture_buffer.h"
-#include "texture_set/on_top.h"
-#include "texture_set/progress_windows.h"
+#include "platform/window_placement.h"
 
 namespace tips {
 

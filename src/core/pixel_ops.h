@@ -12,7 +12,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "texture_set/colour.h"
+#include "core/colour.h"
 
 namespace pixel_ops {
 

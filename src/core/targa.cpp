@@ -1,4 +1,4 @@
-#include "texture_set/targa.h"
+#include "core/targa.h"
 
 #include <algorithm>
 #include <bit>
@@ -11,8 +11,8 @@
 #define GLIMMERDECK_TARGA_SSSE3 1
 #endif
 
-#include "platform/conversions.h"
-#include "platform/picture_memory.h"
+#include "core/conversions.h"
+#include "core/picture_memory.h"
 
 namespace {
 

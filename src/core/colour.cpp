@@ -1,6 +1,6 @@
-#include "texture_set/colour.h"
+#include "core/colour.h"
 
-#include "platform/conversions.h"
+#include "core/conversions.h"
 
 Colour RGB(double red, double green, double blue)
 {

@@ -1,4 +1,4 @@
-#include "platform/conversions.h"
+#include "core/conversions.h"
 
 #include <charconv>
 #include <cmath>

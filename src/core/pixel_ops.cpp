@@ -1,12 +1,11 @@
-#include "pixel_editor/pixel_ops.h"
+#include "core/pixel_ops.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
 #include <utility>
 
-#include "platform/conversions.h"
-#include "platform/picture_buffer.h"
+#include "core/conversions.h"
 
 namespace pixel_ops {
 
@@ -42,14 +41,14 @@ Colour PixelAt(const QImage& img, int x, int y)
 {
     if (x < 0 || y < 0 || x >= img.width() || y >= img.height())
         return -1;
-    return PictureBuffer::FromQRgb(reinterpret_cast<const QRgb*>(img.constScanLine(y))[x]);
+    return ColourFromQRgb(reinterpret_cast<const QRgb*>(img.constScanLine(y))[x]);
 }
 
 void PutPixel(QImage& img, int x, int y, Colour c)
 {
     if (x < 0 || y < 0 || x >= img.width() || y >= img.height())
         return;
-    reinterpret_cast<QRgb*>(img.scanLine(y))[x] = PictureBuffer::ToQRgb(c);
+    reinterpret_cast<QRgb*>(img.scanLine(y))[x] = ColourToQRgb(c);
 }
 
 void PaintSquare(QImage& img, int32_t x0, int32_t y0, int extent, Colour c)
@@ -61,7 +60,7 @@ void PaintSquare(QImage& img, int32_t x0, int32_t y0, int extent, Colour c)
     const int64_t bottom = std::min<int64_t>(int64_t(y0) + extent, img.height() - 1);
     if (left > right || top > bottom)
         return;
-    const QRgb pen = PictureBuffer::ToQRgb(c);
+    const QRgb pen = ColourToQRgb(c);
     for (int64_t y = top; y <= bottom; ++y) {
         QRgb* row = reinterpret_cast<QRgb*>(img.scanLine(static_cast<int>(y)));
         std::fill(row + left, row + right + 1, pen);

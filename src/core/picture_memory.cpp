@@ -1,4 +1,4 @@
-#include "platform/picture_memory.h"
+#include "core/picture_memory.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -16,7 +16,7 @@
 #include <QImage>
 #include <QtGlobal>
 
-#include "texture_set/colour.h"
+#include "core/colour.h"
 
 class QIODevice;
 

@@ -1,6 +1,16 @@
-#include "texture_set/on_top.h"
+#include "platform/window_placement.h"
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <QWidget>
+
+void CentreOnScreen(QWidget* window)
+{
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        window->move(area.center() - QPoint(window->width() / 2, window->height() / 2));
+    }
+}
 
 void SetTopMost(QWidget* window)
 {

@@ -4,6 +4,8 @@
 // picture gives.
 #include <cstdint>
 
+#include <QRgb>
+
 using Colour = int32_t;
 
 struct RgbParts {
@@ -31,3 +33,16 @@ constexpr Colour RGB(int32_t red, int32_t green, int32_t blue)
 // The same for components that are not whole numbers: each is first rounded
 // half to even.
 Colour RGB(double red, double green, double blue);
+
+// The same colour as a QImage pixel of Format_RGB32 (opaque, red in the
+// third byte), and back. Pictures are QImages; every pixel that code reads
+// or writes as a Colour goes through these two.
+constexpr QRgb ColourToQRgb(Colour c)
+{
+    const uint32_t u = static_cast<uint32_t>(c);
+    return 0xFF000000u | ((u & 0xFFu) << 16) | (u & 0xFF00u) | ((u >> 16) & 0xFFu);
+}
+constexpr Colour ColourFromQRgb(QRgb p)
+{
+    return static_cast<Colour>(((p >> 16) & 0xFFu) | (p & 0xFF00u) | ((p & 0xFFu) << 16));
+}
