@@ -151,6 +151,13 @@ TEST_F(TileWindow, PicturesOfOtherSizesFillTheLayerFromItsTopLeft)
     EXPECT_EQ(layers->Image1->Image().size(), QSize(64, 64));
     EXPECT_LE(layers->Image1->Picture().width(), 64);
     EXPECT_LE(layers->Image1->Picture().height(), 64);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    // Any picture within the 8192 x 8192 pixel cap, beyond Qt's own default limit.
+    WriteBytes(path("huge.png"), SolidPng(6000, 6000, 0x00336699));
+    Open(true, "huge.png")->Command1_Click();
+    EXPECT_TRUE(Messages().isEmpty()) << Messages().join('\n').toStdString();
+    EXPECT_TRUE(SameTile(layers->Image1, SolidImage(64, 64, 0x00336699)));
 }
 
 TEST_F(TileWindow, FilesThatGiveNoPictureLeaveTheLayersAndKeepTheWindowOpen)
@@ -165,9 +172,10 @@ TEST_F(TileWindow, FilesThatGiveNoPictureLeaveTheLayersAndKeepTheWindowOpen)
     for (int i = 0; i < noise.size(); ++i)
         noise[i] = char((unsigned(i) * 7919u) >> 3);
     WriteBytes(path("noise.bmp"), noise);
+    WriteShortPictures(files.path());
 
-    const QStringList names{"missing.bmp", "", "empty.bmp", "notes.txt", "torn.bmp",
-                            "huge.bmp",    "folder.bmp", "pipe.bmp", "noise.bmp"};
+    const QStringList names{"missing.bmp", "",          "empty.bmp", "notes.txt", "torn.bmp",  "huge.bmp",
+                            "folder.bmp",  "pipe.bmp", "noise.bmp", "short.bmp", "short.png", "short.jpg"};
     for (const QString& name : names) {
         dialogs.shown.clear();
         Form5* w = Open(true, name);
