@@ -3,11 +3,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDataStream>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMouseEvent>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -46,6 +47,18 @@ QByteArray HugeBitmapHeader(qint32 w, qint32 h)
       << qint32(2835) << quint32(0) << quint32(0);
     b.append(16, '\0');
     return b;
+}
+
+// A left click in the middle of a widget, pressed and released.
+void Click(QWidget* widget)
+{
+    const QPointF at = QRectF(widget->rect()).center();
+    QMouseEvent press(QEvent::MouseButtonPress, at, widget->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(widget, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, widget->mapToGlobal(at), Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(widget, &release);
 }
 
 bool SameTile(const PictureBuffer* buf, const QImage& expected)
@@ -280,6 +293,34 @@ TEST_F(TileWindow, FailedExportKeepsTheWindowOpenWithTheEndingAddedAndLosesNothi
     EXPECT_EQ(w->Text1->Text(), "no/such/folder/tile.bmp");
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_NE(dialogs.shown[0].text, "Single texture tile saved successfully!");
+    w->Command2_Click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    // When the working folder is gone the window shows no folder, and neither
+    // way guesses one.
+    const QString here = QDir::currentPath();
+    QString name;
+    {
+        QTemporaryDir gone;
+        ASSERT_TRUE(QDir::setCurrent(gone.path()));
+        name = QFileInfo(gone.path()).fileName(); // a name no other file has
+    }
+    for (bool import : {false, true}) {
+        dialogs.shown.clear();
+        import ? form->imprtlayer_Click() : form->exbit_Click();
+        w = form->form5;
+        EXPECT_EQ(w->Dir1->ListCount(), 0);
+        w->Text1->setTextValue(name);
+        Click(w->Command1);
+        EXPECT_TRUE(w->isVisible());
+        ASSERT_EQ(dialogs.shown.size(), 1u);
+        EXPECT_TRUE(dialogs.shown[0].text.contains("no folder is shown")) << dialogs.shown[0].text.toStdString();
+        w->Command2_Click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    QDir::setCurrent(here);
+    EXPECT_FALSE(QFile::exists("/" + name + ".bmp"));
+    EXPECT_TRUE(SameTile(layers->Image1, startA));
 }
 
 TEST_F(TileWindow, OneWindowServesBothModesAndClosingDiscardsItsState)

@@ -182,6 +182,13 @@ void Form5::Command2_Click() { close(); }
 
 bool Form5::Import()
 {
+    // With no folder shown (the working folder was removed, say) the name
+    // would lead to a place the user never saw.
+    if (Dir1->Path().isEmpty()) {
+        dialogs_.MsgBox(QStringLiteral("The tile was not imported: no folder is shown to import it from."),
+                        MsgButtons::OK);
+        return false;
+    }
     const tile_file::ImportResult r = tile_file::ReadTilePicture(FileName());
     if (!r.picture) {
         dialogs_.MsgBox(r.error, MsgButtons::OK);
@@ -195,6 +202,10 @@ bool Form5::Import()
 
 bool Form5::Export()
 {
+    if (Dir1->Path().isEmpty()) {
+        dialogs_.MsgBox(QStringLiteral("The tile was not saved: no folder is shown to save it in."), MsgButtons::OK);
+        return false;
+    }
     const QString name = tile_file::ExportName(Text1->Text());
     if (name != Text1->Text())
         Text1->setTextValue(name);
