@@ -185,6 +185,11 @@ TEST_F(BinsLoad, OtherEndingsGoThroughThePictureLoaderWhichKeepsTheBinInPlace)
     // The ending is case-sensitive, and Targa is not among the picture loader's formats.
     Load(WriteSet("set.Tga", PatternImage(128, 128)));
     Load(WriteFile("junk.bmp", "BM not really a bitmap"));
+    // Nor are pictures whose data ends early, or a pipe, which is never opened.
+    ASSERT_EQ(mkfifo(folder.file("pipe.png").toLocal8Bit().constData(), 0600), 0);
+    const QStringList refused = WriteShortPictures(folder.dir.path(), 256, 256) << folder.file("pipe.png");
+    for (const QString& path : refused)
+        Load(path);
     EXPECT_TRUE(SameImage(bins->Picture1->Image(), start));
     EXPECT_TRUE(SameImage(bins->BackupPic->Image(), startCopy));
     EXPECT_TRUE(dialogs.shown.empty());
@@ -207,6 +212,10 @@ TEST_F(BinsLoad, OtherEndingsGoThroughThePictureLoaderWhichKeepsTheBinInPlace)
     ASSERT_EQ(dialogs.shown.size(), 2u);
     EXPECT_TRUE(dialogs.shown[1].text.startsWith("This texture set ," + bmpPath + ", is larger"));
     EXPECT_TRUE(SameImage(bins->Picture1->Image(), Shown(bmp, {320, 64}, std::nullopt)));
+
+    // Any picture within the 8192 x 8192 pixel cap loads, beyond Qt's own default limit.
+    Load(WriteFile("huge.png", SolidPng(6000, 6000, 0x00336699)));
+    EXPECT_TRUE(SameImage(bins->BackupPic->Image(), SolidImage(320, 64, 0x00336699)));
 }
 
 TEST_F(BinsLoad, UnreadableFilesLeaveBothBinsAsTheyWere)

@@ -217,6 +217,7 @@ TEST_F(CustomSet, FlippingTwiceGivesTheBinBackAndTheRightFlipTouchesOnlyUsedRows
     EXPECT_FALSE(bins->form2->isVisible());
     EXPECT_EQ(bins->form2->ProgressBar->maximum(), 200);
     EXPECT_EQ(bins->form2->ProgressBar->value(), 200);
+    EXPECT_TRUE(bins->flipbox->Image().isNull()); // the scratch copy is let go
     bins->leftbin_Click();
     EXPECT_EQ(bins->Picture1->Image(), set);
 

@@ -104,9 +104,9 @@ void TextureBins::FlipBin(PictureBuffer& bin, PictureBuffer& copy, bool rightBin
     form2->ProgressBar->setValue(0);
     form2->ProgressBar->setMaximum(rightBin ? CustomSetHeight : copy.Height());
 
-    flipbox->setWidth(copy.Width());
-    flipbox->setHeight(copy.Height());
-    flipbox->setPicture(copy.Image());
+    // The scratch takes the clean copy's size and shares its pixels: nothing
+    // is filled or copied.
+    flipbox->ResizeAndDrawPixels(copy.Image());
     flipbox->Refresh();
     DoEvents();
 
@@ -137,6 +137,9 @@ void TextureBins::FlipBin(PictureBuffer& bin, PictureBuffer& copy, bool rightBin
     bin.markDrawn();
     bin.Refresh();
     copy.setPicture(bin.Image());
+    // The scratch now holds the only reference to the unflipped set: letting
+    // it go frees a whole set's memory now rather than at the next flip.
+    flipbox->ResizeAndDrawPixels(QImage());
     form2->hide();
 }
 
