@@ -138,4 +138,9 @@ private:
 
 // Static decorations: a filled rectangle and a line.
 QFrame* Shape(QWidget* parent, const QString& name, QRect geometry, Colour fill, Colour border);
+// A horizontal or vertical line one pixel wide, both end points included,
+// whichever of them comes first.
 QFrame* Line(QWidget* parent, const QString& name, QPoint from, QPoint to, Colour colour = 0x00808080);
+// The pixels a line from one point to another spans: the box with both
+// points inside it, in either order.
+QRect LineBounds(QPoint from, QPoint to);
