@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QAbstractItemView>
 #include <QMouseEvent>
 
 #include "platform/picture_buffer.h"
@@ -165,6 +166,13 @@ ComboBox::ComboBox(QWidget* parent, const QString& name, QRect geometry, const Q
         if (onClick)
             onClick();
     });
+}
+
+void ComboBox::showPopup()
+{
+    QAbstractItemView* list = view();
+    list->setMinimumWidth(list->sizeHintForColumn(0) + 2 * list->frameWidth());
+    QComboBox::showPopup();
 }
 
 Timer::Timer(QObject* parent, const QString& name, int interval, bool enabled) : QTimer(parent)

@@ -117,6 +117,10 @@ public:
     void setListIndex(int i) { setCurrentIndex(i); }
     QString Text() const { return currentText(); }
     std::function<void()> onClick;
+
+    // The list opens at least as wide as its widest item, so a narrow box
+    // still shows every item whole when it drops down.
+    void showPopup() override;
 };
 
 // A timer that ticks every Interval milliseconds while Enabled; an interval
