@@ -11,6 +11,8 @@
 #include <cstdint>
 #include <memory>
 
+#include "platform/tab_control.h"
+
 class QFrame;
 class QWidget;
 class Layers;
@@ -23,10 +25,20 @@ class LayerTransfer;
 
 class PixelEditor {
 public:
-    // The tab's controls stand this many pixels lower on the page than their
-    // layout positions, so that the surface and the ruler above it clear the
-    // row of tab captions.
-    static constexpr int kContentTop = 13;
+    // The row of tab captions covers the page's top, so the tab's controls
+    // stand lower on the page than their layout positions: the surface, its
+    // rulers and what opens over it by kSurfaceShift, so the ruler above the
+    // surface starts right under the captions; the rows under the surface
+    // (View and Set, the toolbox and its panel, the brush list, the palette)
+    // by kContentTop, 5 pixels less. That narrows the gap under the surface
+    // from 7 pixels to 2 and leaves room for "Current Color" under the palette
+    // above the page's bottom edge.
+    static constexpr int kRulerTop = 7; // layout row of the ruler above the surface
+    static constexpr int kSurfaceShift = TabControl::kCaptionHeight - kRulerTop;
+    static constexpr int kContentTop = kSurfaceShift - 5;
+    // Added to the layout rows of the surface and what lies on it, which
+    // stand on the same container as the rows under it.
+    static constexpr int kSurfaceDrop = kSurfaceShift - kContentTop;
 
     PixelEditor(QWidget* page, Layers& layers);
     ~PixelEditor();

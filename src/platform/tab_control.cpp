@@ -27,7 +27,7 @@ TabControl::TabControl(QWidget* parent, const QString& name, const QStringList& 
     f.setPixelSize(10);
     bar_->setFont(f);
     bar_->setStyleSheet(QStringLiteral(
-        "QTabBar::tab { padding: 2px 1px; margin: 0px; background: #d8d8d8; color: #202020;"
+        "QTabBar::tab { padding: 0px 1px; margin: 0px; background: #d8d8d8; color: #202020;"
         " border: 1px solid #808080; border-bottom: none; border-top-left-radius: 3px;"
         " border-top-right-radius: 3px; }"
         "QTabBar::tab:!selected { margin-top: 2px; background: #b0b0b0; }"

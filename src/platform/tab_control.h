@@ -11,7 +11,7 @@ class QTabBar;
 
 class TabControl : public QWidget {
 public:
-    static constexpr int kCaptionHeight = 20;
+    static constexpr int kCaptionHeight = 16;
 
     TabControl(QWidget* parent, const QString& name, const QStringList& captions, QColor background);
 
