@@ -26,19 +26,19 @@ class LayerTransfer;
 class PixelEditor {
 public:
     // The row of tab captions covers the page's top, so the tab's controls
-    // stand lower on the page than their layout positions: the surface, its
-    // rulers and what opens over it by kSurfaceShift, so the ruler above the
-    // surface starts right under the captions; the rows under the surface
-    // (View and Set, the toolbox and its panel, the brush list, the palette)
-    // by kContentTop, 5 pixels less. That narrows the gap under the surface
-    // from 7 pixels to 2 and leaves room for "Current Color" under the palette
-    // above the page's bottom edge.
+    // stand lower on the page than their layout positions. The surface, its
+    // rulers and what opens over it move down by kSurfaceShift, which puts
+    // the ruler above the surface right under the captions. The rows under
+    // the surface (View and Set, the toolbox and its panel, the brush list,
+    // the palette) move by kContentTop, kSurfaceDrop less: the gap under the
+    // surface narrows from 7 pixels to 2, which leaves room for "Current
+    // Color" under the palette above the page's bottom edge. All of them
+    // stand on one container at kContentTop; the surface's rows add
+    // kSurfaceDrop to their layout rows.
     static constexpr int kRulerTop = 7; // layout row of the ruler above the surface
     static constexpr int kSurfaceShift = TabControl::kCaptionHeight - kRulerTop;
-    static constexpr int kContentTop = kSurfaceShift - 5;
-    // Added to the layout rows of the surface and what lies on it, which
-    // stand on the same container as the rows under it.
-    static constexpr int kSurfaceDrop = kSurfaceShift - kContentTop;
+    static constexpr int kSurfaceDrop = 5;
+    static constexpr int kContentTop = kSurfaceShift - kSurfaceDrop;
 
     PixelEditor(QWidget* page, Layers& layers);
     ~PixelEditor();

@@ -22,7 +22,8 @@ TabControl::TabControl(QWidget* parent, const QString& name, const QStringList& 
     bar_->setUsesScrollButtons(false);
     bar_->setElideMode(Qt::ElideNone);
     // Seven captions share one row of a narrow control: a compact font and
-    // tight padding keep every caption whole.
+    // tight padding keep every caption whole and the row slim, which leaves
+    // the pages room under it.
     QFont f = bar_->font();
     f.setPixelSize(10);
     bar_->setFont(f);

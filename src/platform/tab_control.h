@@ -1,7 +1,8 @@
 #pragma once
 // A tab control whose pages share the control's own coordinates: a control
 // placed at (x, y) on any page stands at (x, y) from the control's top-left
-// corner, below the row of tab captions.
+// corner. The row of tab captions lies over the pages' top kCaptionHeight
+// rows, so controls belong below it.
 #include <vector>
 
 #include <QColor>
