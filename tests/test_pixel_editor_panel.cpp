@@ -1,6 +1,7 @@
 // The sliding tool panel, the selection actions and the transfer between
 // the editing surface and layers A and B.
 #include <QCoreApplication>
+#include <QAbstractItemView>
 #include <QElapsedTimer>
 #include <QTest>
 
@@ -452,4 +453,18 @@ TEST_F(PixelEditing, SetReadsInsideEachBlockSoBandLinesAndOriginDotsStayOut)
     pic->SetPixel(7 * 40, 7 * 40, kRed); // a dot at a block's origin
     ed->transfer->Command10_Click();
     EXPECT_EQ(form->layers->Image2->Image(), a);
+}
+
+TEST_F(PixelEditing, BrushListDropsDownWideEnoughForEveryItemWhole)
+{
+    Pick(3); // Pencil unlocks the list
+    s->Combo1->showPopup();
+    QCoreApplication::processEvents();
+    const QAbstractItemView* list = s->Combo1->view();
+    ASSERT_TRUE(list->isVisible());
+    for (int row = 0; row < s->Combo1->count(); ++row) {
+        const QModelIndex item = list->model()->index(row, 0);
+        EXPECT_GE(list->viewport()->width(), list->sizeHintForIndex(item).width()) << row;
+    }
+    s->Combo1->hidePopup();
 }

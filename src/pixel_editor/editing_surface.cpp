@@ -33,14 +33,14 @@ EditingSurface::EditingSurface(PixelEditor& editor, QWidget* content) : ed_(edit
 {
     const QCursor pencil(QPixmap::fromImage(artwork::PencilCursor()), artwork::kPencilHotX, artwork::kPencilHotY);
 
-    PixEditPic = new PictureBuffer(content, QStringLiteral("PixEditPic"), 14, 14, pixel_ops::kSurfaceSide,
+    PixEditPic = new PictureBuffer(content, QStringLiteral("PixEditPic"), 14, 14 + PixelEditor::kSurfaceDrop, pixel_ops::kSurfaceSide,
                                    pixel_ops::kSurfaceSide, pixel_ops::kWhite);
     PixEditPic->setCursor(pencil);
     PixEditPic->onMouseDown = [this](int b, int s, float x, float y) { PixEditPic_MouseDown(b, s, x, y); };
     PixEditPic->onMouseMove = [this](int b, int s, float x, float y) { PixEditPic_MouseMove(b, s, x, y); };
     PixEditPic->onMouseUp = [this](int b, int s, float x, float y) { PixEditPic_MouseUp(b, s, x, y); };
 
-    PixBackup = new PictureBuffer(content, QStringLiteral("PixBackup"), 7, 615, 449, 449, pixel_ops::kWhite);
+    PixBackup = new PictureBuffer(content, QStringLiteral("PixBackup"), 7, 615 + PixelEditor::kSurfaceDrop, 449, 449, pixel_ops::kWhite);
     PixBackup->setCursor(pencil);
     PixBackup->hide();
 
@@ -54,9 +54,8 @@ EditingSurface::EditingSurface(PixelEditor& editor, QWidget* content) : ed_(edit
     Combo1->setStyleSheet(QStringLiteral("QComboBox { padding: 0px 0px 0px 3px; } "
                                          "QComboBox::drop-down { width: 14px; }"));
 
-    // Below the "View:" and "Set:" rows, beside the brush list: under the
-    // palette there is no room left on the page.
-    Label3 = new Label(content, QStringLiteral("Label3"), QRect(7, 524, 176, 25), QStringLiteral("Current Color"),
+    // The editor fits it under the palette once the palette stands.
+    Label3 = new Label(content, QStringLiteral("Label3"), QRect(), QStringLiteral("Current Color"),
                        Qt::AlignCenter);
     Label3->setFrameShape(QFrame::Panel);
     Label3->setFrameShadow(QFrame::Sunken);

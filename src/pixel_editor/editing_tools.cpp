@@ -29,11 +29,11 @@ EditingTools::EditingTools(PixelEditor& editor, QWidget* content) : ed_(editor)
     // The rulers: the horizontal one's column 1 and the vertical one's row 0
     // lie on the surface's left and top edges.
     const QImage top = artwork::HorizontalRuler();
-    Image3 = new PictureBuffer(content, QStringLiteral("Image3"), 13, 7, top.width(), top.height());
+    Image3 = new PictureBuffer(content, QStringLiteral("Image3"), 13, PixelEditor::kRulerTop + PixelEditor::kSurfaceDrop, top.width(), top.height());
     Image3->setPicture(top);
     Image3->hide();
     const QImage left = artwork::VerticalRuler();
-    Image4 = new PictureBuffer(content, QStringLiteral("Image4"), 7, 14, left.width(), left.height());
+    Image4 = new PictureBuffer(content, QStringLiteral("Image4"), 7, 14 + PixelEditor::kSurfaceDrop, left.width(), left.height());
     Image4->setPicture(left);
     Image4->hide();
 

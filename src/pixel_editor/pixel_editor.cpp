@@ -10,6 +10,7 @@
 #include "pixel_editor/spray_palette.h"
 #include "pixel_editor/tool_panel.h"
 #include "platform/controls.h"
+#include "platform/picture_buffer.h"
 
 namespace {
 constexpr int kTabWidth = 477;
@@ -38,6 +39,12 @@ PixelEditor::PixelEditor(QWidget* page, Layers& layerSet) : layers(layerSet)
     transfer = std::make_unique<LayerTransfer>(*this, content);
     selection = std::make_unique<SelectionActions>(*this, content);
     panel = std::make_unique<ToolPanel>(*this, content);
+
+    // "Current Color" stands right under the palette, as wide as it, down to
+    // the page's bottom edge: the colour painted with under the colours picked.
+    const QRect palette = spray->Picture3->geometry();
+    surface->Label3->setGeometry(palette.left(), palette.bottom() + 1, palette.width(),
+                                 content->height() - palette.bottom() - 1);
 }
 
 PixelEditor::~PixelEditor() = default;

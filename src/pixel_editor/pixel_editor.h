@@ -11,6 +11,8 @@
 #include <cstdint>
 #include <memory>
 
+#include "platform/tab_control.h"
+
 class QFrame;
 class QWidget;
 class Layers;
@@ -23,10 +25,20 @@ class LayerTransfer;
 
 class PixelEditor {
 public:
-    // The tab's controls stand this many pixels lower on the page than their
-    // layout positions, so that the surface and the ruler above it clear the
-    // row of tab captions.
-    static constexpr int kContentTop = 13;
+    // The row of tab captions covers the page's top, so the tab's controls
+    // stand lower on the page than their layout positions. The surface, its
+    // rulers and what opens over it move down by kSurfaceShift, which puts
+    // the ruler above the surface right under the captions. The rows under
+    // the surface (View and Set, the toolbox and its panel, the brush list,
+    // the palette) move by kContentTop, kSurfaceDrop less: the gap under the
+    // surface narrows from 7 pixels to 2, which leaves room for "Current
+    // Color" under the palette above the page's bottom edge. All of them
+    // stand on one container at kContentTop; the surface's rows add
+    // kSurfaceDrop to their layout rows.
+    static constexpr int kRulerTop = 7; // layout row of the ruler above the surface
+    static constexpr int kSurfaceShift = TabControl::kCaptionHeight - kRulerTop;
+    static constexpr int kSurfaceDrop = 5;
+    static constexpr int kContentTop = kSurfaceShift - kSurfaceDrop;
 
     PixelEditor(QWidget* page, Layers& layers);
     ~PixelEditor();

@@ -11,7 +11,7 @@
 
 SelectionActions::SelectionActions(PixelEditor& editor, QWidget* content) : ed_(editor)
 {
-    cutpaste = new ListBox(content, QStringLiteral("cutpaste"), QRect(217, 196, 50, 67),
+    cutpaste = new ListBox(content, QStringLiteral("cutpaste"), QRect(217, 196 + PixelEditor::kSurfaceDrop, 50, 67),
                            {QStringLiteral("Clear"), QStringLiteral("Copy"), QStringLiteral("Cut"),
                             QStringLiteral("Paste"), QStringLiteral("Cancel")});
     SetBackColor(cutpaste, 0x00C0C0C0);
@@ -24,7 +24,7 @@ SelectionActions::SelectionActions(PixelEditor& editor, QWidget* content) : ed_(
     cutpaste->onClick = [this] { cutpaste_Click(); };
     cutpaste->hide();
 
-    clipboardpic = new PictureBuffer(content, QStringLiteral("clipboardpic"), 476, 14, 449, 449, pixel_ops::kWhite);
+    clipboardpic = new PictureBuffer(content, QStringLiteral("clipboardpic"), 476, 14 + PixelEditor::kSurfaceDrop, 449, 449, pixel_ops::kWhite);
     clipboardpic->hide();
 
     Text2 = new TextBox(content, QStringLiteral("Text2"), QRect(42, 469, 36, 22));

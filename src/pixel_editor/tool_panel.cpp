@@ -52,8 +52,6 @@ ToolPanel::ToolPanel(PixelEditor& editor, QWidget* content) : ed_(editor)
                             QRect(0, kLabelPitch * i, kPanelWidth, kLabelHeight), QString::fromLatin1(kCaptions[i]),
                             Qt::AlignCenter);
         l->setWordWrap(false);
-        // Centred in the part the marker leaves free.
-        l->setContentsMargins(0, 0, kPanelWidth - 1260 / kTwipsPerPixel, 0);
         QFont f = l->font();
         f.setPixelSize(11);
         l->setFont(f);
