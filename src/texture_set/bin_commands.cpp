@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QProgressBar>
 #include <QSaveFile>
+#include <QScopeGuard>
 
 #include "core/conversions.h"
 #include "core/targa.h"
@@ -22,16 +23,16 @@ void TextureBins::savetexset_Click()
         return;
     Picture1->setPicture(BackupPic->Picture());
     rightLink.Restore();
+    // The bins ignore the mouse from here until the command ends, whichever
+    // way it ends.
     SaveInProgress = true;
+    const auto saveEnds = qScopeGuard([this] { SaveInProgress = false; });
 
     const std::optional<QString> chosen = dialogs.ShowSave();
-    if (!chosen) {
-        SaveInProgress = false;
+    if (!chosen)
         return;
-    }
     if (CustomSetHeight == 0) {
         dialogs.MsgBox(QStringLiteral("Custom Texture set is empty!"), MsgButtons::OK);
-        SaveInProgress = false;
         return;
     }
     QString name = *chosen;
@@ -82,7 +83,6 @@ void TextureBins::savetexset_Click()
     if (Unloading) {
         // The program is ending: drop the unfinished file, keep the old one.
         file.cancelWriting();
-        SaveInProgress = false;
         return;
     }
     ok = ok && file.commit();
@@ -93,7 +93,6 @@ void TextureBins::savetexset_Click()
                                       "Any file of that name was left as it was.")
                            .arg(name),
                        MsgButtons::OK);
-    SaveInProgress = false;
 }
 
 void TextureBins::FlipBin(PictureBuffer& bin, PictureBuffer& copy, bool rightBin)

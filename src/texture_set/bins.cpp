@@ -354,6 +354,10 @@ void TextureBins::loadtexset_Click()
         // the bins, not the view, not the remembered cell.
         if (!LoadTarga(name, *Picture1))
             return;
+        // Text1 remembers the y origin of the cell hovered last and is read as
+        // a number, which "newload" gives as 0: the loaded set's first hover
+        // draws the selector unless its cell is the one in row 0 of the column
+        // Text9 remembers. The read-out shows "newload" until that hover.
         Text1->setText(QStringLiteral("newload"));
         Picture1->setTop(0);
         Picture1->setLeft(0);
