@@ -96,7 +96,7 @@ TEST_F(UserWorkflow, LoadPickKeyTurnStampSaveAndLoadBack)
     // Stamp both into the Custom Texture Set, save, and load it back.
     bins.Picture2_MouseDown(1, 0, 70, 70);
     bins.Picture2_MouseDown(2, 0, 200, 130);
-    ASSERT_EQ(bins.CustomSetHeight, 192);
+    ASSERT_EQ(bins.CustomSetHeight(), 192);
     dialogs.saveAnswers = {folder.file("mine")};
     form->ToolPick_Click(12); // Save
     ASSERT_FALSE(dialogs.shown.empty());

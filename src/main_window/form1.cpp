@@ -223,7 +223,7 @@ void Form1::Form_Load()
     pixelEditor->SelectMode = false;
     show();
     pixelEditor->DrawEnabled = true;
-    bins->CustomSetHeight = 0;
+    bins->SetCustomSetHeight(0);
     if (!File1->setPath(QDir(ProgramFolder::Path()).filePath(QStringLiteral("Filters")))) {
         dialogs_.MsgBox(QStringLiteral("Cannot locate 'Filters' folder... filter function will not operate."),
                         MsgButtons::OK);
@@ -238,7 +238,7 @@ void Form1::Form_Unload()
     if (unloading_)
         return;
     unloading_ = true;
-    bins->Unloading = true;
+    bins->Unload();
     if (endProgram)
         endProgram();
 }
