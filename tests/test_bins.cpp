@@ -19,6 +19,7 @@
 #include "core/conversions.h"
 #include "core/targa.h"
 #include "harness.h"
+#include "layer_tools/color_keying.h"
 #include "platform/picture_files.h"
 #include "texture_set/bins.h"
 #include "texture_set/layers.h"
@@ -465,7 +466,7 @@ TEST_F(BinsStamping, ShiftPicksTheCellFirstButNotWithCtrl)
     Send(bins->Picture2, QEvent::MouseButtonPress, {100, 100}, Qt::LeftButton, Qt::LeftButton, Qt::ShiftModifier);
     EXPECT_TRUE(SameImage(layers->Image1->Image(), a));
     EXPECT_TRUE(SameImage(bins->Backuppic2->Image(), CustomSet({{64, 64, a}})));
-    EXPECT_TRUE(SameImage(layers->Ckey1->Image(), other)); // a pick raises nothing
+    EXPECT_TRUE(SameImage(form->colorKeying->Ckey1->Image(), other)); // a pick raises nothing
     // Shift + right on an empty cell below the set: layer B turns navy and the height rises.
     bins->Picture2_MouseDown(2, 1, 130, 650);
     EXPECT_TRUE(SameImage(layers->Image2->Image(), SolidImage(64, 64, kNavy)));
