@@ -9,8 +9,10 @@
 #include <gtest/gtest.h>
 
 #include "harness.h"
+#include "layer_tools/color_keying.h"
 #include "layer_tools/filter_files.h"
 #include "layer_tools/filter_rotate.h"
+#include "layer_tools/ghosting.h"
 #include "platform/controls.h"
 #include "platform/file_list.h"
 #include "platform/picture_files.h"
@@ -346,8 +348,8 @@ TEST_F(FilterRotateTest, SettingALayerReplacesItAndRunsItsCascade)
     layers->Image2->setPicture(Asymmetric());
     tab->Command42->click();
     EXPECT_EQ(layers->Image2->Image(), SolidImage(64, 64, kNavy));
-    EXPECT_EQ(layers->Ckey2->Image(), SolidImage(64, 64, kNavy));
-    EXPECT_EQ(layers->Picture10->Image(), SolidImage(64, 64, kNavy));
+    EXPECT_EQ(form->colorKeying->Ckey2->Image(), SolidImage(64, 64, kNavy));
+    EXPECT_EQ(form->ghosting->Picture10->Image(), SolidImage(64, 64, kNavy));
 
     layers->Image1->setPicture(PatternImage(64, 64, 30));
     tab->Command39_Click();
@@ -355,8 +357,8 @@ TEST_F(FilterRotateTest, SettingALayerReplacesItAndRunsItsCascade)
     const QImage flipped = tab->WorkTile->Image();
     tab->Command41->click();
     EXPECT_EQ(layers->Image1->Image(), flipped);
-    EXPECT_EQ(layers->Ckey1->Image(), flipped);
-    EXPECT_EQ(layers->Picture9->Image(), flipped);
+    EXPECT_EQ(form->colorKeying->Ckey1->Image(), flipped);
+    EXPECT_EQ(form->ghosting->Picture9->Image(), flipped);
 }
 
 TEST_F(FilterRotateTest, AFilterIsAppliedToTheTileAsLoaded)

@@ -6,6 +6,8 @@
 #include <QTest>
 
 #include "test_pixel_editor_fixture.h"
+#include "layer_tools/color_keying.h"
+#include "layer_tools/ghosting.h"
 
 namespace {
 
@@ -423,8 +425,8 @@ TEST_F(PixelEditing, SetWritesTheTileIntoTheLayerWithoutRefreshingItsMirrors)
     EXPECT_EQ(L.Image1->Image(), a); // View A then Set A: unchanged
 
     // Edit, then Set B: layer B takes the tile; its mirrors keep the old one.
-    const QImage mirrorBefore = L.Ckey2->Image();
-    const QImage ghostBefore = L.Picture10->Image();
+    const QImage mirrorBefore = form->colorKeying->Ckey2->Image();
+    const QImage ghostBefore = form->ghosting->Picture10->Image();
     const QImage undoBefore = s->PixBackup->Picture();
     PickPencil();
     s->PaintBrushAt(At(4), At(4), kRed);
@@ -436,8 +438,8 @@ TEST_F(PixelEditing, SetWritesTheTileIntoTheLayerWithoutRefreshingItsMirrors)
     QImage want = a;
     want.setPixel(4, 4, PictureBuffer::ToQRgb(kRed));
     EXPECT_EQ(L.Image2->Image(), want);
-    EXPECT_EQ(L.Ckey2->Image(), mirrorBefore);
-    EXPECT_EQ(L.Picture10->Image(), ghostBefore);
+    EXPECT_EQ(form->colorKeying->Ckey2->Image(), mirrorBefore);
+    EXPECT_EQ(form->ghosting->Picture10->Image(), ghostBefore);
     EXPECT_EQ(pic->Image(), surfaceBefore);
     EXPECT_EQ(s->PixBackup->Picture(), undoBefore);
 }

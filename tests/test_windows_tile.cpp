@@ -13,6 +13,8 @@
 #include <gtest/gtest.h>
 
 #include "harness.h"
+#include "layer_tools/color_keying.h"
+#include "layer_tools/ghosting.h"
 #include "platform/controls.h"
 #include "platform/dir_list.h"
 #include "platform/file_list.h"
@@ -122,11 +124,11 @@ TEST_F(TileWindow, ImportIntoBReplacesOnlyLayerBRunsItsMirrorsAndCloses)
     w->Command1_Click();
 
     EXPECT_TRUE(SameTile(layers->Image2, tile));
-    EXPECT_TRUE(SameTile(layers->Ckey2, tile));
-    EXPECT_TRUE(SameTile(layers->Ckey3, tile));
-    EXPECT_TRUE(SameTile(layers->Picture10, tile));
+    EXPECT_TRUE(SameTile(form->colorKeying->Ckey2, tile));
+    EXPECT_TRUE(SameTile(form->colorKeying->Ckey3, tile));
+    EXPECT_TRUE(SameTile(form->ghosting->Picture10, tile));
     EXPECT_TRUE(SameTile(layers->Image1, startA));
-    EXPECT_TRUE(SameTile(layers->Picture9, startA));
+    EXPECT_TRUE(SameTile(form->ghosting->Picture9, startA));
     EXPECT_FALSE(w->isVisible());
     EXPECT_TRUE(Messages().isEmpty());
 }
@@ -139,8 +141,8 @@ TEST_F(TileWindow, ImportIntoAReadsOtherPictureFormatsUnderAnyName)
     Form5* w = Open(true, "stone.dat");
     w->Command1_Click();
     EXPECT_TRUE(SameTile(layers->Image1, tile));
-    EXPECT_TRUE(SameTile(layers->Ckey1, tile));
-    EXPECT_TRUE(SameTile(layers->Picture9, tile));
+    EXPECT_TRUE(SameTile(form->colorKeying->Ckey1, tile));
+    EXPECT_TRUE(SameTile(form->ghosting->Picture9, tile));
     EXPECT_TRUE(SameTile(layers->Image2, startB));
     EXPECT_TRUE(Messages().isEmpty());
 }
@@ -195,7 +197,7 @@ TEST_F(TileWindow, FilesThatGiveNoPictureLeaveTheLayersAndKeepTheWindowOpen)
         w->Command3_Click(); // into B
         w->Command1_Click();
         EXPECT_TRUE(SameTile(layers->Image2, startB)) << name.toStdString();
-        EXPECT_TRUE(SameTile(layers->Picture10, startB)) << name.toStdString();
+        EXPECT_TRUE(SameTile(form->ghosting->Picture10, startB)) << name.toStdString();
         EXPECT_TRUE(w->isVisible()) << name.toStdString();
         ASSERT_EQ(dialogs.shown.size(), 1u) << name.toStdString();
         EXPECT_TRUE(dialogs.shown[0].text.startsWith("The tile was not imported")) << name.toStdString();

@@ -9,11 +9,7 @@
 #include "artwork/pixel_editor_art.h"
 #include "core/conversions.h"
 #include "core/pixel_ops.h"
-#include "pixel_editor/editing_tools.h"
 #include "pixel_editor/pixel_editor.h"
-#include "pixel_editor/selection_actions.h"
-#include "pixel_editor/spray_palette.h"
-#include "pixel_editor/tool_panel.h"
 #include "platform/controls.h"
 #include "platform/picture_buffer.h"
 
@@ -88,6 +84,26 @@ void EditingSurface::TakeUndoPoint() { PixBackup->setPicture(PixEditPic->Image()
 
 void EditingSurface::RestoreFromUndoPoint() { PixEditPic->setPicture(PixBackup->Image()); }
 
+void EditingSurface::Undo()
+{
+    PixEditPic->setPicture(PixBackup->Picture());
+    PixEditPic->Refresh();
+}
+
+void EditingSurface::Clear(const QImage& blank)
+{
+    PixBackup->Cls();
+    PixBackup->Refresh();
+    PixEditPic->setPicture(blank);
+    PixEditPic->Refresh();
+}
+
+void EditingSurface::Draw(const std::function<void(QImage&)>& draw)
+{
+    draw(PixEditPic->imageForDrawing());
+    PixEditPic->markDrawn();
+}
+
 void EditingSurface::DrawRubberBand()
 {
     bandL_ = std::min(ed_.SelX1, ed_.SelX2);
@@ -122,13 +138,13 @@ void EditingSurface::EraseLingeringBand()
 void EditingSurface::PixEditPic_MouseDown(int Button, int /*Shift*/, float X, float Y)
 {
     EraseLingeringBand();
-    if (Button == 1 && ed_.spray->bbrush->Value() == 1) {
+    if (Button == 1 && ed_.Spraying()) {
         // A spray press takes no undo point.
-        ed_.spray->SprayAt(X, Y);
+        ed_.SprayAt(X, Y);
         return;
     }
     TakeUndoPoint();
-    ed_.tools->Command32->setEnabled(true);
+    ed_.EnableUndo();
 
     if (ed_.SelectMode && !ed_.SelectAnchored) {
         // Any button anchors. The moving corner starts on the anchor, so a
@@ -142,7 +158,7 @@ void EditingSurface::PixEditPic_MouseDown(int Button, int /*Shift*/, float X, fl
     }
     if (Button == 2) {
         SetCurrentColor(PixEditPic->GetPixel(conv::CLng(X), conv::CLng(Y)));
-        ed_.spray->TintBlendBrush();
+        ed_.TintSprayTip();
     }
     if (Button == 1 && ed_.DrawEnabled) {
         PaintBrushAt(X, Y, CurrentColor());
@@ -152,10 +168,10 @@ void EditingSurface::PixEditPic_MouseDown(int Button, int /*Shift*/, float X, fl
 
 void EditingSurface::PixEditPic_MouseMove(int Button, int /*Shift*/, float X, float Y)
 {
-    ed_.panel->Painttools->hide();
+    ed_.HideToolPanel();
 
-    if (Button == 1 && ed_.spray->bbrush->Value() == 1) {
-        ed_.spray->SprayAt(X, Y);
+    if (Button == 1 && ed_.Spraying()) {
+        ed_.SprayAt(X, Y);
         return;
     }
     if (ed_.SelectMode) {
@@ -182,6 +198,5 @@ void EditingSurface::PixEditPic_MouseUp(int /*Button*/, int /*Shift*/, float /*X
     if (!ed_.SelectMode)
         return;
     ed_.SelectAnchored = false;
-    ed_.selection->cutpaste->show();
-    ed_.selection->cutpaste->raise();
+    ed_.ShowSelectionList();
 }

@@ -5,7 +5,6 @@
 
 #include "artwork/pixel_editor_art.h"
 #include "core/pixel_ops.h"
-#include "pixel_editor/editing_surface.h"
 #include "pixel_editor/pixel_editor.h"
 #include "platform/controls.h"
 #include "platform/picture_buffer.h"
@@ -71,32 +70,26 @@ void EditingTools::Command11_Click()
     LeaveSelectionMode();
     // Clearing the undo point's drawing leaves its picture, which Undo
     // restores, as it was.
-    EditingSurface& s = *ed_.surface;
-    s.PixBackup->Cls();
-    s.PixBackup->Refresh();
-    s.PixEditPic->setPicture(Picture18->Image());
-    s.PixEditPic->Refresh();
+    ed_.ClearSurface(Picture18->Image());
 }
 
 void EditingTools::Command31_Click()
 {
-    ed_.surface->TakeUndoPoint();
+    ed_.TakeUndoPoint();
     ed_.SelectMode = true;
 }
 
 void EditingTools::Command32_Click()
 {
-    EditingSurface& s = *ed_.surface;
-    s.PixEditPic->setPicture(s.PixBackup->Picture());
-    s.PixEditPic->Refresh();
+    ed_.UndoSurface();
     Command32->setEnabled(false);
 }
 
 void EditingTools::Command33_Click()
 {
     LeaveSelectionMode();
-    ed_.surface->SetCurrentColor(pixel_ops::kWhite); // the spray tip keeps its tint
-    ed_.surface->SetBrush(QStringLiteral("25 pixel brush"));
+    ed_.SetCurrentColor(pixel_ops::kWhite); // the spray tip keeps its tint
+    ed_.SetBrush(QStringLiteral("25 pixel brush"));
 }
 
 void EditingTools::Command34_Click() { LeaveSelectionMode(); }
@@ -110,8 +103,6 @@ void EditingTools::Command35_Click()
 
 void EditingTools::Command36_Click()
 {
-    EditingSurface& s = *ed_.surface;
-    s.SetBrush(pixel_ops::BrushNames().front());
-    pixel_ops::InvertBlocks(s.PixEditPic->imageForDrawing());
-    s.PixEditPic->markDrawn();
+    ed_.SetBrush(pixel_ops::BrushNames().front());
+    ed_.DrawOnSurface([](QImage& surface) { pixel_ops::InvertBlocks(surface); });
 }

@@ -8,12 +8,20 @@
 // colour and the brush list), the spray and palette, the selection actions,
 // the editing tools, the sliding tool panel and the layer transfer. The
 // window-level variables that all parts share live here.
+//
+// A part never includes another part's header or touches its controls: it
+// asks the editor through the operations below, and the editor passes the
+// request on to the part that owns what it names.
 #include <cstdint>
+#include <functional>
 #include <memory>
 
+#include "core/colour.h"
 #include "platform/tab_control.h"
 
 class QFrame;
+class QImage;
+class QString;
 class QWidget;
 class Layers;
 class EditingSurface;
@@ -44,6 +52,40 @@ public:
     ~PixelEditor();
     PixelEditor(const PixelEditor&) = delete;
     PixelEditor& operator=(const PixelEditor&) = delete;
+
+    // The surface: the current colour (a value that is not a colour is
+    // refused), the brush, the undo point and the band of a finished marking.
+    Colour CurrentColor() const;
+    void SetCurrentColor(Colour c);
+    void SetBrush(const QString& text);
+    void TakeUndoPoint();
+    void EraseLingeringBand();
+    // The tile as the surface shows it, seven times enlarged.
+    const QImage& SurfaceImage() const;
+    // Lets draw change the surface's pixels; the surface then shows them.
+    // Drawing raises no change notification.
+    void DrawOnSurface(const std::function<void(QImage&)>& draw);
+    // Clear All: the surface takes the blank picture; what was drawn on the
+    // undo point since it was taken goes, its picture stays.
+    void ClearSurface(const QImage& blank);
+    // Undo: the surface takes the undo point's picture.
+    void UndoSurface();
+
+    // The spray: whether the left button sprays, one stamp at (X, Y) on the
+    // surface, and tinting its tip with the current colour.
+    bool Spraying() const;
+    void SprayAt(float X, float Y);
+    void TintSprayTip();
+
+    // Undo becomes available (a press on the surface took an undo point).
+    void EnableUndo();
+    // A marking ended: the selection list comes up over the surface.
+    void ShowSelectionList();
+    // The mouse is over the surface: the tool panel goes.
+    void HideToolPanel();
+    // The tool panel's label Index was pressed: runs its tool and sets the
+    // spray flags and whether the brush list can be chosen from.
+    void PickTool(int Index);
 
     // Window-level state of the editor.
     bool DrawEnabled = false;    // the left button paints only while true
