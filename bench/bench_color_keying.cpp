@@ -2,6 +2,7 @@
 // alone and the whole Generate step the picker's mouse release runs.
 #include <benchmark/benchmark.h>
 
+#include "core/keying.h"
 #include "layer_tools/color_keying.h"
 #include "main_window/form1.h"
 #include "platform/dialogs.h"

@@ -8,7 +8,10 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "layer_tools/filter_files.h"
+#include "core/filter_arithmetic.h"
+#include "core/filter_files.h"
+#include "core/picture_files.h"
+#include "core/quarter_tile.h"
 #include "layer_tools/filter_rotate.h"
 #include "layer_tools/quarter_tiles.h"
 #include "main_window/form1.h"
@@ -16,7 +19,6 @@
 #include "platform/environment.h"
 #include "platform/file_list.h"
 #include "platform/picture_buffer.h"
-#include "platform/picture_files.h"
 #include "texture_set/layers.h"
 
 namespace {

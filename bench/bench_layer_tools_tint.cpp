@@ -4,6 +4,8 @@
 
 #include <QImage>
 
+#include "core/ghost_blend.h"
+#include "core/tint.h"
 #include "layer_tools/ghosting.h"
 #include "layer_tools/rgb_bright.h"
 

@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <gtest/gtest.h>
 
+#include "core/keying.h"
 #include "harness.h"
 #include "layer_tools/color_keying.h"
 #include "platform/controls.h"

@@ -6,12 +6,13 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "core/filter_arithmetic.h"
+#include "core/filter_files.h"
+#include "core/picture_files.h"
 #include "harness.h"
-#include "layer_tools/filter_files.h"
 #include "layer_tools/filter_rotate.h"
 #include "platform/controls.h"
 #include "platform/file_list.h"
-#include "platform/picture_files.h"
 #include "platform/tab_control.h"
 #include "texture_set/layers.h"
 

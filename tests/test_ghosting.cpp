@@ -2,6 +2,7 @@
 // layers, the 2x view following only the weight, and writing the blend back.
 #include <gtest/gtest.h>
 
+#include "core/ghost_blend.h"
 #include "harness.h"
 #include "layer_tools/ghosting.h"
 #include "platform/controls.h"

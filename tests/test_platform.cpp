@@ -8,9 +8,9 @@
 
 #include "core/colour.h"
 #include "core/conversions.h"
+#include "core/picture_files.h"
 #include "harness.h"
 #include "platform/file_list.h"
-#include "platform/picture_files.h"
 
 TEST(PictureBuffer, OnlyWholeImageAssignmentNotifiesAndItDoesSoBeforeReturning)
 {

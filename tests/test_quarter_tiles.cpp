@@ -3,6 +3,7 @@
 // leaves the layers' mirrors alone.
 #include <gtest/gtest.h>
 
+#include "core/quarter_tile.h"
 #include "harness.h"
 #include "layer_tools/quarter_tiles.h"
 #include "platform/controls.h"

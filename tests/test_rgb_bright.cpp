@@ -6,6 +6,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "core/tint.h"
 #include "harness.h"
 #include "layer_tools/ghosting.h"
 #include "layer_tools/rgb_bright.h"

@@ -11,11 +11,12 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "core/picture_files.h"
+#include "core/tile_file.h"
 #include "harness.h"
 #include "platform/controls.h"
 #include "platform/dir_list.h"
 #include "platform/file_list.h"
-#include "platform/picture_files.h"
 #include "texture_set/layers.h"
 #include "windows/tile_window.h"
 

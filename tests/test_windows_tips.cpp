@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <gtest/gtest.h>
 
+#include "core/tip_file.h"
 #include "harness.h"
 #include "platform/controls.h"
 #include "windows/tip_of_day.h"

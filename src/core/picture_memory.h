@@ -12,3 +12,7 @@ QImage NewPicture(int width, int height);
 // A copy of img, converted to Format_RGB32, in memory from NewPicture
 // (a null image for a null image).
 QImage CopyPicture(const QImage& img);
+
+// The picture in Format_RGB32: img itself when it already is (sharing its
+// pixels), a converted copy otherwise.
+QImage AsRgb32(const QImage& img);

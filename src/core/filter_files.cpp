@@ -1,4 +1,4 @@
-#include "layer_tools/filter_files.h"
+#include "core/filter_files.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "platform/picture_files.h"
+#include "core/picture_files.h"
 
 #include <QImageReader>
 #include <QSaveFile>
