@@ -1,6 +1,6 @@
 #pragma once
 // Shared test fixtures: a main window with scripted dialogs in a temporary
-// program folder, and small picture helpers.
+// program folder, and the picture and file helpers of tests/core/harness.h.
 #include <memory>
 
 #include <QDir>
@@ -9,6 +9,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "core/harness.h" // tests/core/harness.h
 #include "main_window/form1.h"
 #include "platform/dialogs.h"
 #include "platform/environment.h"
@@ -42,37 +43,6 @@ struct FormFixture : ::testing::Test {
         form->openTipOfDay = [this] { ++tipsOpened; };
     }
 };
-
-// A picture of one colour (0x00BBGGRR).
-inline QImage SolidImage(int w, int h, Colour c)
-{
-    QImage img(w, h, QImage::Format_RGB32);
-    img.fill(PictureBuffer::ToQRgb(c));
-    return img;
-}
-
-// A picture whose every pixel differs from its neighbours: colour from (x, y).
-inline QImage PatternImage(int w, int h, int seed = 0)
-{
-    QImage img(w, h, QImage::Format_RGB32);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            img.setPixel(x, y, PictureBuffer::ToQRgb(RGB((x * 7 + seed) & 255, (y * 5 + seed) & 255, (x + y + seed) & 255)));
-    return img;
-}
-
-// A 64 x 64 picture of four colours, one a quadrant (top left, top right,
-// lower left, lower right), so a pixel operation's result is four colours
-// worked out by hand.
-inline QImage QuadrantImage(Colour topLeft, Colour topRight, Colour lowerLeft, Colour lowerRight)
-{
-    const Colour quadrants[4] = {topLeft, topRight, lowerLeft, lowerRight};
-    QImage img(64, 64, QImage::Format_RGB32);
-    for (int y = 0; y < 64; ++y)
-        for (int x = 0; x < 64; ++x)
-            img.setPixel(x, y, PictureBuffer::ToQRgb(quadrants[(y / 32) * 2 + x / 32]));
-    return img;
-}
 
 // The settings store in a temporary folder of the test's own while this
 // lives; then back in the test run's configuration folder.
