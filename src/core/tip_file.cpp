@@ -5,22 +5,13 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QStringDecoder>
 
 #include "core/conversions.h"
+#include "core/text_line.h"
 
 namespace tips {
 
 namespace {
-
-QString DecodeLine(const QByteArray& bytes)
-{
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(bytes);
-    if (utf8.hasError())
-        return QString::fromLatin1(bytes);
-    return text;
-}
 
 // Appends the lines of one chunk that ended at LF (or at the end of the
 // file): a CR before the LF belongs to the line end, a lone CR ends a line.
@@ -32,10 +23,10 @@ void AppendChunk(QByteArray chunk, QStringList& lines)
         chunk.chop(1);
     qsizetype start = 0;
     for (qsizetype i = chunk.indexOf('\r'); i >= 0; i = chunk.indexOf('\r', start)) {
-        lines.append(DecodeLine(chunk.mid(start, i - start)));
+        lines.append(DecodeTextLine(chunk.mid(start, i - start)));
         start = i + 1;
     }
-    lines.append(DecodeLine(chunk.mid(start)));
+    lines.append(DecodeTextLine(chunk.mid(start)));
 }
 
 } // namespace
