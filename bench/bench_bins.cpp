@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 
 #include "core/targa.h"
+#include "harness.h"
 #include "main_window/form1.h"
 #include "platform/dialogs.h"
 #include "platform/picture_buffer.h"
@@ -21,17 +22,6 @@
 #include "texture_set/layers.h"
 
 namespace {
-
-QImage Pattern(int w, int h)
-{
-    QImage img(w, h, QImage::Format_RGB32);
-    for (int y = 0; y < h; ++y) {
-        auto* row = reinterpret_cast<QRgb*>(img.scanLine(y));
-        for (int x = 0; x < w; ++x)
-            row[x] = 0xFF000000u | uint32_t((x * 7) & 255) << 16 | uint32_t((y * 3) & 255) << 8 | uint32_t((x ^ y) & 255);
-    }
-    return img;
-}
 
 struct Bench {
     ScriptedDialogs dialogs;
@@ -44,11 +34,11 @@ struct Bench {
         // A loaded set: drawn into the left bin, then copied into its clean copy.
         bins.Picture1->setHeight(leftSide);
         bins.Picture1->setWidth(leftSide);
-        bins.Picture1->DrawPixels(Pattern(leftSide, leftSide));
+        bins.Picture1->DrawPixels(BenchPicture(leftSide, leftSide));
         bins.BackupPic->setHeight(leftSide);
         bins.BackupPic->setWidth(leftSide);
         bins.BackupPic->setPicture(bins.Picture1->Image());
-        bins.Backuppic2->PaintPicture(Pattern(256, 2048), 0, 0, 256, 2048);
+        bins.Backuppic2->PaintPicture(BenchPicture(256, 2048), 0, 0, 256, 2048);
         bins.SetCustomSetHeight(2048);
         bins.RestoreBins();
     }

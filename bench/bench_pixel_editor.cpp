@@ -3,6 +3,7 @@
 // transfers run once per click. All must stay far below a frame.
 #include <benchmark/benchmark.h>
 
+#include "harness.h"
 #include "main_window/form1.h"
 #include "pixel_editor/editing_surface.h"
 #include "pixel_editor/editing_tools.h"
@@ -15,15 +16,6 @@
 
 namespace {
 
-QImage Pattern()
-{
-    QImage img(64, 64, QImage::Format_RGB32);
-    for (int y = 0; y < 64; ++y)
-        for (int x = 0; x < 64; ++x)
-            img.setPixel(x, y, qRgb((x * 9) & 255, (y * 5) & 255, (x ^ y) * 4 & 255));
-    return img;
-}
-
 struct Bench {
     ScriptedDialogs dialogs;
     Form1 form{dialogs};
@@ -34,7 +26,7 @@ struct Bench {
     {
         form.endProgram = [] {};
         ed.DrawEnabled = true;
-        form.layers->Image1->setPicture(Pattern());
+        form.layers->Image1->setPicture(BenchPicture(64, 64));
         ed.transfer->Command5_Click();
     }
     void pick(int tool) { ed.panel->toolselect_MouseDown(tool, 1, 0, 0, 0); }

@@ -17,10 +17,10 @@
 #include <gtest/gtest.h>
 
 #include "core/conversions.h"
+#include "core/picture_files.h"
 #include "core/targa.h"
 #include "harness.h"
 #include "layer_tools/color_keying.h"
-#include "platform/picture_files.h"
 #include "texture_set/bins.h"
 #include "texture_set/layers.h"
 

@@ -1,67 +1,26 @@
-// The Filter / Rotate tab: quarter turns and mirrors of the work tile, the
-// filter arithmetic, reading filter files safely, applying a filter from the
-// list, refreshing the list, and writing the result back to a layer.
-#include <sys/stat.h>
-
+// The Filter / Rotate tab: quarter turns and mirrors of the work tile,
+// applying a filter from the list, refreshing the list, and writing the
+// result back to a layer.
 #include <QDir>
 #include <QFile>
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "core/filter_files.h"
+#include "core/filter_tiles.h" // tests/core/filter_tiles.h
+#include "core/picture_files.h"
 #include "harness.h"
 #include "layer_tools/color_keying.h"
-#include "layer_tools/filter_files.h"
 #include "layer_tools/filter_rotate.h"
 #include "layer_tools/ghosting.h"
 #include "platform/controls.h"
 #include "platform/file_list.h"
-#include "platform/picture_files.h"
 #include "platform/tab_control.h"
 #include "texture_set/layers.h"
 
 namespace {
 
 constexpr Colour kNavy = 0x00800000;
-
-Colour At(const QImage& img, int x, int y) { return PictureBuffer::FromQRgb(img.pixel(x, y)); }
-
-void WriteBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << path.toStdString();
-    f.write(bytes);
-}
-
-// A tile and a filter bitmap of four colours each, and the tile filtered,
-// worked out by hand: 128 over 200 gives 100 (100.39 floored); 147 over 85
-// gives 48 and 147 over 170 gives 97, the quotient as a double times the
-// layer value falling just under 49 and 98.
-QImage FourColourTile()
-{
-    return QuadrantImage(RGB(200, 85, 77), RGB(170, 33, 200), RGB(9, 200, 85), RGB(64, 255, 255));
-}
-QImage FourColourFilter()
-{
-    return QuadrantImage(RGB(128, 147, 255), RGB(147, 255, 0), RGB(0, 128, 147), RGB(255, 0, 128));
-}
-QImage FourColourFiltered()
-{
-    return QuadrantImage(RGB(100, 48, 77), RGB(97, 33, 0), RGB(0, 100, 48), RGB(64, 0, 128));
-}
-
-// A tile that is not symmetric in any direction, so every mapping shows.
-QImage Asymmetric() { return PatternImage(64, 64, 17); }
-
-void AppendLe32(QByteArray& out, std::initializer_list<quint32> values)
-{
-    for (quint32 v : values)
-        for (int i = 0; i < 4; ++i)
-            out.append(char((v >> (8 * i)) & 255));
-}
-
-// A PNG file whose header announces w x h pixels and whose data is only the
-// first two bytes of a compressed stream: enough to learn the size.
-QByteArray PngHeaderOnly(quint32 w, quint32 h) { return PngFile(w, h, QByteArray("\x78\x9c", 2)); }
 
 struct FilterRotateTest : FormFixture {
     FilterRotate* tab = nullptr;
@@ -100,213 +59,6 @@ struct FilterRotateTest : FormFixture {
 };
 
 } // namespace
-
-TEST(TurnTile, EveryOperationMapsEachPixelToItsPlace)
-{
-    const QImage t = Asymmetric();
-    const QImage cw = TurnTile(t, TileTurn::Clockwise);
-    const QImage ccw = TurnTile(t, TileTurn::CounterClockwise);
-    const QImage h = TurnTile(t, TileTurn::FlipHorizontal);
-    const QImage v = TurnTile(t, TileTurn::FlipVertical);
-    for (int y = 0; y < 64; ++y)
-        for (int x = 0; x < 64; ++x) {
-            const Colour c = At(t, x, y);
-            ASSERT_EQ(At(cw, 63 - y, x), c);
-            ASSERT_EQ(At(ccw, y, 63 - x), c);
-            ASSERT_EQ(At(h, 63 - x, y), c);
-            ASSERT_EQ(At(v, x, 63 - y), c);
-        }
-    // The top row becomes the right column read downwards after a clockwise turn.
-    EXPECT_EQ(At(cw, 63, 0), At(t, 0, 0));
-    EXPECT_EQ(At(cw, 0, 0), At(t, 0, 63));
-    EXPECT_EQ(At(ccw, 0, 63), At(t, 0, 0));
-
-    // A quarter turn of a picture that is not square swaps its sides.
-    const QImage wide = PatternImage(5, 3, 2);
-    const QImage tall = TurnTile(wide, TileTurn::Clockwise);
-    ASSERT_EQ(tall.size(), QSize(3, 5));
-    EXPECT_EQ(At(tall, 2, 0), At(wide, 0, 0));
-    EXPECT_EQ(At(tall, 0, 4), At(wide, 4, 2));
-}
-
-TEST(TurnTile, CompositionsGiveBackTheTileOrAHalfTurn)
-{
-    const QImage t = Asymmetric();
-    auto turn = [](QImage img, std::initializer_list<TileTurn> ops) {
-        for (TileTurn op : ops)
-            img = TurnTile(img, op);
-        return img;
-    };
-    using enum TileTurn;
-    EXPECT_EQ(turn(t, {Clockwise, Clockwise, Clockwise, Clockwise}), t);
-    EXPECT_EQ(turn(t, {CounterClockwise, CounterClockwise, CounterClockwise, CounterClockwise}), t);
-    EXPECT_EQ(turn(t, {Clockwise, CounterClockwise}), t);
-    EXPECT_EQ(turn(t, {FlipHorizontal, FlipHorizontal}), t);
-    EXPECT_EQ(turn(t, {FlipVertical, FlipVertical}), t);
-    EXPECT_EQ(turn(t, {FlipHorizontal, FlipVertical}), turn(t, {Clockwise, Clockwise}));
-    EXPECT_EQ(turn(t, {Clockwise, Clockwise, Clockwise}), turn(t, {CounterClockwise}));
-    EXPECT_NE(turn(t, {Clockwise}), t);
-}
-
-TEST(FilterArithmetic, DividesFirstThenMultipliesThenFloors)
-{
-    EXPECT_EQ(FilterChannel(128, 200), 100); // 100.39 floored
-    EXPECT_EQ(FilterChannel(147, 85), 48);   // 147/255 as a double, times 85, is just under 49
-    // Across all pairs: never above the exact floor of f*l/255, one below it
-    // for exactly twelve pairs, white keeps and black clears.
-    int lower = 0;
-    for (int f = 0; f < 256; ++f)
-        for (int l = 0; l < 256; ++l) {
-            const int exact = f * l / 255;
-            const int got = FilterChannel(f, l);
-            ASSERT_TRUE(got == exact || got == exact - 1) << f << " " << l;
-            lower += got == exact - 1;
-        }
-    EXPECT_EQ(lower, 12);
-    for (int l = 0; l < 256; ++l) {
-        EXPECT_EQ(FilterChannel(255, l), l);
-        EXPECT_EQ(FilterChannel(0, l), 0);
-    }
-    // Channels are independent: a red filter keeps only the red channel.
-    EXPECT_EQ(FilterPixel(0x000000FF, 0x00C08040), 0x00000040);
-    EXPECT_EQ(FilterPixel(0x00FFFFFF, 0x00C08040), 0x00C08040);
-    EXPECT_EQ(FilterPixel(0x00800000, 0x00C8C8C8), 0x00640000);
-}
-
-TEST(FilterArithmetic, AppliesTheBitmapPixelByPixel)
-{
-    const QImage tile = FourColourTile();
-    EXPECT_EQ(ApplyFilterBitmap(FourColourFilter(), tile), FourColourFiltered());
-    EXPECT_EQ(ApplyFilterBitmap(SolidImage(64, 64, 0x00FFFFFF), tile), tile);
-    EXPECT_EQ(ApplyFilterBitmap(SolidImage(64, 64, 0), tile), SolidImage(64, 64, 0));
-    // Where the filter is smaller the tile is kept, as under white.
-    const QImage part = ApplyFilterBitmap(SolidImage(10, 64, 0), tile);
-    EXPECT_EQ(At(part, 9, 5), 0);
-    EXPECT_EQ(At(part, 10, 5), At(tile, 10, 5));
-}
-
-TEST(FilterFiles, ReadsTheFirstThreeLinesWhateverTheLineEnds)
-{
-    QTemporaryDir dir;
-    const QString p = QDir(dir.path()).filePath(QStringLiteral("f.fil"));
-    struct Case {
-        QByteArray bytes;
-        FilterInstructions want;
-    } cases[] = {
-        {"Glow\r\nAnon\r\nglow map\r\n", {"Glow", "Anon", "glow map"}},
-        {"Glow\nAnon\nglow\n", {"Glow", "Anon", "glow"}},
-        {"Glow\rAnon\rglow", {"Glow", "Anon", "glow"}},
-        {"\xEF\xBB\xBFGlow\r\nAnon\r\nglow", {"Glow", "Anon", "glow"}},
-        {"Glow\r\n\r\n glow \r\nextra line\r\nand more\r\n", {"Glow", "", " glow "}},
-        {"Caf\xE9\r\nZo\xC3\xAB\r\ng\r\n", {QStringLiteral("Caf\u00E9"), QStringLiteral("Zo\u00EB"), "g"}},
-        {"T\r\nA\r\n\r\n", {"T", "A", ""}},
-    };
-    for (const Case& c : cases) {
-        WriteBytes(p, c.bytes);
-        const FilterInstructionsResult r = ReadFilterInstructions(p);
-        ASSERT_TRUE(r.instructions) << c.bytes.toStdString() << ": " << r.error.toStdString();
-        EXPECT_EQ(r.instructions->title, c.want.title);
-        EXPECT_EQ(r.instructions->author, c.want.author);
-        EXPECT_EQ(r.instructions->bitmapName, c.want.bitmapName);
-    }
-    EXPECT_EQ(FilterCaption({"Glow", "Anon", "x"}), QStringLiteral("'Glow' by Anon"));
-    EXPECT_EQ(FilterCaption({"Glow", "", "x"}), QStringLiteral("'Glow' by "));
-    EXPECT_EQ(FilterBitmapPath(QStringLiteral("/f"), QStringLiteral("a b")), QStringLiteral("/f/a b.bmp"));
-    EXPECT_EQ(FilterBitmapPath(QStringLiteral("/f"), QStringLiteral("a.bmp")), QStringLiteral("/f/a.bmp.bmp"));
-}
-
-TEST(FilterFiles, RejectsBadInstructionFilesWithAReason)
-{
-    QTemporaryDir dir;
-    const QString p = QDir(dir.path()).filePath(QStringLiteral("f.fil"));
-    const QByteArray longLine(kMaxFilterLine + 1, 'x');
-    const QByteArray bad[] = {
-        "",
-        "Title only",
-        "Title\r\nAuthor\r\n",
-        longLine + "\r\nA\r\nb\r\n",
-        "T\r\n" + longLine + "\r\nb\r\n",
-        QByteArray("T\r\nA\0B\r\nb\r\n", 11),
-        "T\r\nA\r\n../outside",
-        "T\r\nA\r\nsub\\name",
-    };
-    for (const QByteArray& bytes : bad) {
-        WriteBytes(p, bytes);
-        const FilterInstructionsResult r = ReadFilterInstructions(p);
-        EXPECT_FALSE(r.instructions) << bytes.toStdString();
-        EXPECT_FALSE(r.error.isEmpty());
-    }
-    EXPECT_TRUE(ReadFilterInstructions(p).error.contains(QStringLiteral("outside")));
-    WriteBytes(p, "Title\r\nAuthor\r\n");
-    EXPECT_TRUE(ReadFilterInstructions(p).error.contains(QStringLiteral("2 of the three lines")));
-    EXPECT_FALSE(ReadFilterInstructions(QDir(dir.path()).filePath(QStringLiteral("none.fil"))).instructions);
-    EXPECT_FALSE(ReadFilterInstructions(dir.path()).instructions); // a folder
-    const QString pipe = QDir(dir.path()).filePath(QStringLiteral("pipe.fil"));
-    ASSERT_EQ(mkfifo(pipe.toLocal8Bit().constData(), 0600), 0);
-    EXPECT_EQ(ReadFilterInstructions(pipe).error, QStringLiteral("it is not a file"));
-
-    // A huge file without line ends is refused after reading its start.
-    {
-        QFile f(p);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        const QByteArray block(1 << 20, 'z');
-        for (int i = 0; i < 64; ++i)
-            f.write(block);
-    }
-    EXPECT_FALSE(ReadFilterInstructions(p).instructions);
-}
-
-TEST(FilterFiles, LoadsTheTopLeft64By64OfPicturesAtLeastThatLarge)
-{
-    QTemporaryDir dir;
-    auto path = [&](const char* name) { return QDir(dir.path()).filePath(QString::fromLatin1(name)); };
-    const QImage good = PatternImage(64, 64, 9);
-    ASSERT_TRUE(SavePicture(good, path("good.bmp")));
-    FilterBitmapResult r = LoadFilterBitmap(path("good.bmp"));
-    ASSERT_TRUE(r.image) << r.error.toStdString();
-    EXPECT_EQ(*r.image, good);
-    // Any format the loader reads, whatever the name says.
-    ASSERT_TRUE(good.save(path("png.bmp"), "PNG"));
-    ASSERT_TRUE(LoadFilterBitmap(path("png.bmp")).image);
-
-    // A larger picture contributes its top-left corner.
-    const QImage large = PatternImage(100, 80, 13);
-    ASSERT_TRUE(SavePicture(large, path("large.bmp")));
-    ASSERT_TRUE(large.save(path("largepng.bmp"), "PNG"));
-    for (const char* name : {"large.bmp", "largepng.bmp"}) {
-        r = LoadFilterBitmap(path(name));
-        ASSERT_TRUE(r.image) << name << ": " << r.error.toStdString();
-        EXPECT_EQ(*r.image, large.copy(0, 0, 64, 64).convertToFormat(QImage::Format_RGB32)) << name;
-    }
-
-    ASSERT_TRUE(SavePicture(PatternImage(32, 32), path("small.bmp")));
-    ASSERT_TRUE(SavePicture(PatternImage(100, 63), path("wide.bmp")));
-    WriteBytes(path("text.bmp"), "not a picture at all");
-    WriteBytes(path("empty.bmp"), "");
-    // A BMP header announcing 40000 x 40000 pixels with no pixels behind it,
-    // and a PNG whose header announces the same (named .bmp like any filter).
-    QByteArray bmp("BM", 2);
-    AppendLe32(bmp, {54 + 16, 0, 54, 40, 40000, 40000});
-    bmp.append("\x01\x00\x18\x00", 4); // planes, bits per pixel
-    AppendLe32(bmp, {0, 0, 2835, 2835, 0, 0});
-    bmp.append(QByteArray(16, '\x7f'));
-    WriteBytes(path("hugebmp.bmp"), bmp);
-    WriteBytes(path("huge.bmp"), PngHeaderOnly(40000, 40000));
-    // Pictures whose data ends early (a decoder would leave the rest to
-    // chance), and a pipe, which is never opened.
-    WriteShortPictures(dir.path());
-    ASSERT_EQ(mkfifo(path("pipe.bmp").toLocal8Bit().constData(), 0600), 0);
-
-    for (const char* name : {"small.bmp", "wide.bmp", "text.bmp", "empty.bmp", "hugebmp.bmp", "huge.bmp", "missing.bmp",
-                             "short.bmp", "short.png", "short.jpg", "pipe.bmp"}) {
-        r = LoadFilterBitmap(path(name));
-        EXPECT_FALSE(r.image) << name;
-        EXPECT_TRUE(r.error.contains(QString::fromLatin1(name))) << r.error.toStdString();
-    }
-    EXPECT_TRUE(LoadFilterBitmap(path("small.bmp")).error.contains(QStringLiteral("32 x 32")));
-    EXPECT_TRUE(LoadFilterBitmap(path("wide.bmp")).error.contains(QStringLiteral("100 x 63")));
-    EXPECT_TRUE(LoadFilterBitmap(path("huge.bmp")).error.contains(QStringLiteral("40000 x 40000")));
-}
 
 TEST_F(FilterRotateTest, LoadingCopiesALayerAndTurnsLeaveTheLoadedCopy)
 {

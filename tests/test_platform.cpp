@@ -1,5 +1,3 @@
-#include <cmath>
-
 #include <QApplication>
 #include <QMouseEvent>
 #include <QTemporaryDir>
@@ -7,11 +5,9 @@
 #include <gtest/gtest.h>
 
 #include "core/colour.h"
-#include "core/conversions.h"
 #include "harness.h"
 #include "platform/controls.h"
 #include "platform/file_list.h"
-#include "platform/picture_files.h"
 #include "platform/slanted_line.h"
 
 TEST(PictureBuffer, OnlyWholeImageAssignmentNotifiesAndItDoesSoBeforeReturning)
@@ -215,61 +211,6 @@ TEST(PictureBuffer, MouseEventsArriveWithTheOldButtonShiftAndPositionArguments)
     EXPECT_EQ(log.downs[6], (std::array<float, 4>{1, 0, 9, 9}));
 }
 
-TEST(Conversions, LeadingNumbersRoundingAndInt)
-{
-    EXPECT_EQ(conv::Val("150%"), 150);
-    EXPECT_EQ(conv::Val("newload"), 0);
-    EXPECT_EQ(conv::Val("  -64"), -64);
-    EXPECT_EQ(conv::Val("1920"), 1920);
-    EXPECT_EQ(conv::Val("2.5e2x"), 250);
-    EXPECT_EQ(conv::Val("3e"), 3);
-    EXPECT_EQ(conv::Val("1d1"), 1);
-    EXPECT_EQ(conv::Val("2D3"), 2);
-    EXPECT_EQ(conv::Val(".5"), 0.5);
-    EXPECT_EQ(conv::Val("-"), 0);
-    EXPECT_EQ(conv::Val(""), 0);
-    EXPECT_EQ(conv::Val("1 2"), 12);
-    EXPECT_EQ(conv::Val("\n\t5"), 5);
-    EXPECT_EQ(conv::Val("4.5"), 4.5);
-    EXPECT_EQ(conv::Val("&H10"), 16);
-    EXPECT_EQ(conv::Val("&o17"), 15);
-    EXPECT_EQ(conv::Val("&HFFFF"), -1);
-    EXPECT_EQ(conv::Val("&H10000"), 65536);
-    EXPECT_EQ(conv::Val("&Hxyz"), 0);
-    EXPECT_EQ(conv::Val("1e400"), HUGE_VAL); // too large: tellable from no number
-    EXPECT_EQ(conv::Val("-1e400"), -HUGE_VAL);
-    EXPECT_EQ(conv::Val("1E400"), HUGE_VAL);
-    EXPECT_EQ(conv::Val("1e-400"), 0);
-    EXPECT_EQ(conv::CInt(conv::Val("1e400")), 32767);
-
-    EXPECT_EQ(conv::CInt(2.5), 2);
-    EXPECT_EQ(conv::CInt(3.5), 4);
-    EXPECT_EQ(conv::CInt(-2.5), -2);
-    EXPECT_EQ(conv::CLng(0.5), 0);
-    EXPECT_EQ(conv::CLng(1.5), 2);
-    EXPECT_EQ(conv::CInt(1e9), 32767);
-    EXPECT_EQ(conv::Int(-0.5), -1);
-    EXPECT_EQ(conv::Int(-10.0 / 64), -1);
-    EXPECT_EQ(conv::Int(63.9), 63);
-    EXPECT_EQ(conv::Wrap16(32768), -32768);
-    EXPECT_EQ(conv::Str(-64), "-64");
-    EXPECT_EQ(conv::Str(0), "0");
-}
-
-TEST(Colour, SplitAndCompose)
-{
-    auto eq = [](RgbParts p, int r, int g, int b) { return p.red == r && p.green == g && p.blue == b; };
-    EXPECT_TRUE(eq(SplitColor(0x00123456), 0x56, 0x34, 0x12));
-    EXPECT_TRUE(eq(SplitColor(0x00FFFFFF), 255, 255, 255));
-    EXPECT_TRUE(eq(SplitColor(0), 0, 0, 0));
-    EXPECT_TRUE(eq(SplitColor(-1), 255, 0, 0));
-    EXPECT_EQ(RGB(300, 0, 0), 0x000000FF);
-    EXPECT_EQ(RGB(255, 255, 255), 0x00FFFFFF);
-    EXPECT_EQ(RGB(2.5, 3.5, 0.0), 0x00000402);
-    for (Colour c : {0x00010203, 0x00FF00FF, 0x00800000})
-        EXPECT_EQ(PictureBuffer::FromQRgb(PictureBuffer::ToQRgb(c)), c);
-}
-
 TEST(Environment, SettingsStoreAndFileListWorkInTheirOwnFolders)
 {
     TempSettingsStore store;
@@ -292,25 +233,4 @@ TEST(Environment, SettingsStoreAndFileListWorkInTheirOwnFolders)
     EXPECT_EQ(list.ListCount(), 2); // a failed move keeps what was listed
     list.setCurrentRow(1);
     EXPECT_EQ(list.FileName(), "b.fil");
-}
-
-TEST(Environment, PictureFilesLoadWhatQtReadsAndWriteBitmaps)
-{
-    QTemporaryDir dir;
-    const QString bmp = QDir(dir.path()).filePath("tile.bmp");
-    const QImage img = PatternImage(64, 64, 3);
-    ASSERT_TRUE(SavePicture(img, bmp));
-    auto back = LoadPicture(bmp);
-    ASSERT_TRUE(back.has_value());
-    EXPECT_EQ(back->size(), QSize(64, 64));
-    EXPECT_EQ(back->pixel(10, 20), img.pixel(10, 20));
-
-    const QString junk = QDir(dir.path()).filePath("junk.tga");
-    QFile f(junk);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("not a picture");
-    f.close();
-    EXPECT_FALSE(LoadPicture(junk).has_value());
-    EXPECT_FALSE(LoadPicture(QDir(dir.path()).filePath("missing.bmp")).has_value());
-    EXPECT_FALSE(SavePicture(img, QDir(dir.path()).filePath("no/such/folder/x.bmp")));
 }

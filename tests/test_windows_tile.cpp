@@ -12,24 +12,18 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "core/picture_files.h"
+#include "core/tile_file.h"
 #include "harness.h"
 #include "layer_tools/color_keying.h"
 #include "layer_tools/ghosting.h"
 #include "platform/controls.h"
 #include "platform/dir_list.h"
 #include "platform/file_list.h"
-#include "platform/picture_files.h"
 #include "texture_set/layers.h"
 #include "windows/tile_window.h"
 
 namespace {
-
-void WriteBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 
 QByteArray ReadBytes(const QString& path)
 {

@@ -48,3 +48,8 @@ QImage CopyPicture(const QImage& img)
     }
     return copy;
 }
+
+QImage AsRgb32(const QImage& img)
+{
+    return img.format() == QImage::Format_RGB32 ? img : img.convertToFormat(QImage::Format_RGB32);
+}

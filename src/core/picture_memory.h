@@ -1,5 +1,7 @@
 #pragma once
-// Memory for large pictures. A 4096 x 4096 texture set takes 64 MiB; handed
+// Pictures in memory, all of Format_RGB32.
+//
+// Memory for large pictures: a 4096 x 4096 texture set takes 64 MiB; handed
 // out in 4 KiB pages, that much fresh memory costs the kernel several times
 // what decoding or copying the picture does. Large pictures therefore get
 // memory aligned to 2 MiB and marked for transparent huge pages.
@@ -12,3 +14,7 @@ QImage NewPicture(int width, int height);
 // A copy of img, converted to Format_RGB32, in memory from NewPicture
 // (a null image for a null image).
 QImage CopyPicture(const QImage& img);
+
+// The picture in Format_RGB32: img itself when it already is (sharing its
+// pixels), a converted copy otherwise.
+QImage AsRgb32(const QImage& img);

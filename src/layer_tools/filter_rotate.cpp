@@ -1,7 +1,5 @@
 #include "layer_tools/filter_rotate.h"
 
-#include <algorithm>
-#include <cmath>
 #include <functional>
 #include <utility>
 
@@ -11,7 +9,8 @@
 #include <QPixmap>
 
 #include "artwork/filter_rotate_art.h"
-#include "layer_tools/filter_files.h"
+#include "core/filter_arithmetic.h"
+#include "core/filter_files.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
 #include "platform/environment.h"
@@ -25,11 +24,6 @@ constexpr Colour kNavy = 0x00800000;
 constexpr Colour kButtonFace = 0x00C0C0C0; // the tab pages' grey
 constexpr Colour kSeparator = 0x00808080;
 constexpr Colour kRefreshGrey = 0x00808080;
-
-QImage AsRgb32(const QImage& img)
-{
-    return img.format() == QImage::Format_RGB32 ? img : img.convertToFormat(QImage::Format_RGB32);
-}
 
 // Reports the mouse presses and releases and the key presses that reach the
 // filter list, before the list acts on them.
@@ -53,73 +47,6 @@ private:
 };
 
 } // namespace
-
-QImage TurnTile(const QImage& tile, TileTurn turn)
-{
-    const QImage src = AsRgb32(tile);
-    const int w = src.width(), h = src.height();
-    const bool quarter = turn == TileTurn::Clockwise || turn == TileTurn::CounterClockwise;
-    QImage out(quarter ? h : w, quarter ? w : h, QImage::Format_RGB32);
-    if (out.isNull())
-        return out;
-    uchar* const base = out.bits();
-    const qsizetype stride = out.bytesPerLine();
-    auto row = [&](int y) { return reinterpret_cast<QRgb*>(base + y * stride); };
-    for (int y = 0; y < h; ++y) {
-        const QRgb* in = reinterpret_cast<const QRgb*>(src.constScanLine(y));
-        switch (turn) {
-        case TileTurn::Clockwise:
-            for (int x = 0; x < w; ++x)
-                row(x)[h - 1 - y] = in[x];
-            break;
-        case TileTurn::CounterClockwise:
-            for (int x = 0; x < w; ++x)
-                row(w - 1 - x)[y] = in[x];
-            break;
-        case TileTurn::FlipHorizontal: {
-            QRgb* line = row(y);
-            for (int x = 0; x < w; ++x)
-                line[w - 1 - x] = in[x];
-            break;
-        }
-        case TileTurn::FlipVertical:
-            std::copy(in, in + w, row(h - 1 - y));
-            break;
-        }
-    }
-    return out;
-}
-
-int FilterChannel(int filter, int layer)
-{
-    // The division first, as its own double; the order changes the result
-    // for a few pairs (147 / 255 * 85 is just under 49).
-    const double weight = static_cast<double>(filter) / 255.0;
-    return static_cast<int>(std::floor(weight * static_cast<double>(layer)));
-}
-
-Colour FilterPixel(Colour filter, Colour layer)
-{
-    const RgbParts f = SplitColor(filter);
-    const RgbParts l = SplitColor(layer);
-    return RGB(FilterChannel(f.red, l.red), FilterChannel(f.green, l.green), FilterChannel(f.blue, l.blue));
-}
-
-QImage ApplyFilterBitmap(const QImage& filter, const QImage& tile)
-{
-    const QImage f = AsRgb32(filter);
-    QImage out = AsRgb32(tile).copy();
-    const int w = std::min(out.width(), f.width());
-    const int h = std::min(out.height(), f.height());
-    for (int y = 0; y < h; ++y) {
-        const QRgb* fr = reinterpret_cast<const QRgb*>(f.constScanLine(y));
-        QRgb* row = reinterpret_cast<QRgb*>(out.scanLine(y));
-        for (int x = 0; x < w; ++x)
-            row[x] = PictureBuffer::ToQRgb(
-                FilterPixel(PictureBuffer::FromQRgb(fr[x]), PictureBuffer::FromQRgb(row[x])));
-    }
-    return out;
-}
 
 FilterRotate::FilterRotate(QWidget* page, Layers& layers, Dialogs& dialogs) : layers_(layers), dialogs_(dialogs)
 {

@@ -15,6 +15,7 @@
 #include <QStringList>
 
 #include "core/colour.h"
+#include "core/tile_turn.h"
 
 class QFrame;
 class QWidget;
@@ -25,28 +26,6 @@ class PictureBuffer;
 class Label;
 class CommandButton;
 class TextBox;
-
-enum class TileTurn {
-    Clockwise,        // (x, y) goes to (h - 1 - y, x): the top row becomes the right column
-    CounterClockwise, // (x, y) goes to (y, w - 1 - x): the top row becomes the left column
-    FlipHorizontal,   // (x, y) goes to (w - 1 - x, y)
-    FlipVertical,     // (x, y) goes to (x, h - 1 - y)
-};
-
-// The picture turned or mirrored; every colour is copied unchanged. A quarter
-// turn of a w x h picture is h x w. The result is Format_RGB32.
-QImage TurnTile(const QImage& tile, TileTurn turn);
-
-// One channel of a filtered pixel: floor((filter / 255) x layer) in double
-// precision, the quotient rounded to a double before the multiplication (so
-// 147 over 85 gives 48, not 49). Both values 0..255; the result is 0..255.
-int FilterChannel(int filter, int layer);
-// A whole pixel, channel by channel.
-Colour FilterPixel(Colour filter, Colour layer);
-// Multiplies the filter bitmap into the tile pixel by pixel. The result has
-// the tile's size; where the filter is smaller, the tile's pixels are kept
-// (as under a white filter).
-QImage ApplyFilterBitmap(const QImage& filter, const QImage& tile);
 
 class FilterRotate {
 public:

@@ -1,5 +1,6 @@
 #include "layer_tools/quarter_tiles.h"
 
+#include "core/quarter_tile.h"
 #include "platform/controls.h"
 #include "platform/picture_buffer.h"
 #include "platform/wrap_button.h"
@@ -13,19 +14,6 @@ constexpr Colour kSeparator = 0x00808080;
 constexpr int kQuarter = 32;
 
 } // namespace
-
-QImage ReduceToQuarter(const QImage& tile)
-{
-    const QImage src = tile.format() == QImage::Format_RGB32 ? tile : tile.convertToFormat(QImage::Format_RGB32);
-    QImage out(src.width() / 2, src.height() / 2, QImage::Format_RGB32);
-    for (int j = 0; j < out.height(); ++j) {
-        const QRgb* in = reinterpret_cast<const QRgb*>(src.constScanLine(2 * j));
-        QRgb* row = reinterpret_cast<QRgb*>(out.scanLine(j));
-        for (int i = 0; i < out.width(); ++i)
-            row[i] = in[2 * i];
-    }
-    return out;
-}
 
 QuarterTiles::QuarterTiles(QWidget* page, Layers& layers) : layers_(layers)
 {

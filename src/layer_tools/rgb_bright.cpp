@@ -13,41 +13,12 @@
 
 #include "artwork/artwork.h"
 #include "core/conversions.h"
+#include "core/tint.h"
 #include "platform/controls.h"
 #include "platform/picture_buffer.h"
 #include "texture_set/layers.h"
 
-int TintChannel(int channel, int percent)
-{
-    // Divide first, then multiply: the order decides some roundings (150 at
-    // 7 % gives 10.500000000000002 and so 11 this way, exactly 10.5 and so 10
-    // the other way round).
-    const double factor = static_cast<double>(percent) / 100.0;
-    return conv::CInt(factor * static_cast<double>(channel));
-}
-
-Colour TintColour(Colour colour, int redPercent, int greenPercent, int bluePercent)
-{
-    const RgbParts c = SplitColor(colour);
-    return RGB(TintChannel(c.red, redPercent), TintChannel(c.green, greenPercent),
-               TintChannel(c.blue, bluePercent));
-}
-
 namespace {
-
-using ChannelTable = std::array<uint32_t, 256>;
-
-// Every channel value 0..255 tinted once, clamped to 0..255 as composing a
-// colour does, and shifted into its place in a QRgb.
-ChannelTable TintTable(int percent, int shift)
-{
-    ChannelTable t{};
-    for (int c = 0; c < 256; ++c) {
-        const int v = TintChannel(c, percent);
-        t[static_cast<size_t>(c)] = static_cast<uint32_t>(v < 0 ? 0 : (v > 255 ? 255 : v)) << shift;
-    }
-    return t;
-}
 
 // Reports a text box losing the focus to another control of the program.
 // Switching to another program or opening a menu does not count.
@@ -86,28 +57,6 @@ void SmallFont(QWidget* w)
 QString Percent(int value) { return QString::number(value) + QLatin1Char('%'); }
 
 } // namespace
-
-QImage TintPixels(const QImage& source, int redPercent, int greenPercent, int bluePercent)
-{
-    if (source.isNull())
-        return {};
-    const QImage in = source.format() == QImage::Format_RGB32 ? source : source.convertToFormat(QImage::Format_RGB32);
-    // A channel's result depends on nothing but its value and its percentage,
-    // so a table per channel gives the same pixels as the arithmetic per pixel.
-    const ChannelTable red = TintTable(redPercent, 16);
-    const ChannelTable green = TintTable(greenPercent, 8);
-    const ChannelTable blue = TintTable(bluePercent, 0);
-    QImage out(in.size(), QImage::Format_RGB32);
-    for (int y = 0; y < in.height(); ++y) {
-        const auto* s = reinterpret_cast<const QRgb*>(in.constScanLine(y));
-        auto* d = reinterpret_cast<QRgb*>(out.scanLine(y));
-        for (int x = 0; x < in.width(); ++x) {
-            const QRgb p = s[x];
-            d[x] = 0xFF000000u | red[qRed(p)] | green[qGreen(p)] | blue[qBlue(p)];
-        }
-    }
-    return out;
-}
 
 RgbBright::RgbBright(QWidget* page, Layers& layers) : layers_(layers)
 {

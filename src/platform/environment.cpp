@@ -4,7 +4,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -47,10 +46,3 @@ void SettingsStore::SaveSetting(const QString& appName, const QString& section, 
 }
 
 void SettingsStore::Relocate(const QString& folder) { folder_ = folder; }
-
-bool IsRegularFile(const QString& path)
-{
-    // QFileInfo reports a file only for S_ISREG after following links.
-    const QFileInfo info(path);
-    return info.exists() && info.isFile();
-}

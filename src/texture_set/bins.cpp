@@ -9,12 +9,12 @@
 
 #include "artwork/artwork.h"
 #include "core/conversions.h"
+#include "core/picture_files.h"
 #include "core/targa.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
-#include "platform/environment.h"
+#include "core/files.h"
 #include "platform/picture_buffer.h"
-#include "platform/picture_files.h"
 #include "texture_set/layers.h"
 #include "texture_set/progress_windows.h"
 

@@ -2,115 +2,20 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cmath>
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
-#include <QStringDecoder>
 
 #include "artwork/windows_art.h"
-#include "core/conversions.h"
+#include "core/tip_file.h"
 #include "platform/controls.h"
 #include "platform/environment.h"
 #include "platform/picture_buffer.h"
 #include "platform/window_placement.h"
 
 namespace tips {
-
-namespace {
-
-QString DecodeLine(const QByteArray& bytes)
-{
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(bytes);
-    if (utf8.hasError())
-        return QString::fromLatin1(bytes);
-    return text;
-}
-
-// Appends the lines of one chunk that ended at LF (or at the end of the
-// file): a CR before the LF belongs to the line end, a lone CR ends a line.
-void AppendChunk(QByteArray chunk, QStringList& lines)
-{
-    if (chunk.endsWith('\n'))
-        chunk.chop(1);
-    if (chunk.endsWith('\r'))
-        chunk.chop(1);
-    qsizetype start = 0;
-    for (qsizetype i = chunk.indexOf('\r'); i >= 0; i = chunk.indexOf('\r', start)) {
-        lines.append(DecodeLine(chunk.mid(start, i - start)));
-        start = i + 1;
-    }
-    lines.append(DecodeLine(chunk.mid(start)));
-}
-
-} // namespace
-
-QStringList SplitTipLines(const QByteArray& bytes)
-{
-    QStringList lines;
-    qsizetype start = 0;
-    while (start < bytes.size()) {
-        const qsizetype lf = bytes.indexOf('\n', start);
-        const qsizetype end = lf < 0 ? bytes.size() : lf + 1;
-        AppendChunk(bytes.mid(start, end - start), lines);
-        start = end;
-    }
-    return lines;
-}
-
-TipFile ReadTipFile(const QString& path)
-{
-    TipFile result;
-    const QFileInfo info(path);
-    if (path.isEmpty() || !info.exists() || info.isDir())
-        return result; // Missing
-    result.state = TipFileState::Unreadable;
-    // Pipes and devices are not tip files; reading one could wait forever.
-    if (!IsRegularFile(path))
-        return result;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return result;
-    // Read line by line, so a long file never needs two copies in memory.
-    while (!file.atEnd()) {
-        const QByteArray chunk = file.readLine();
-        if (chunk.isEmpty() && file.error() != QFileDevice::NoError) {
-            result.lines.clear();
-            return result;
-        }
-        AppendChunk(chunk, result.lines);
-    }
-    if (file.error() != QFileDevice::NoError) {
-        result.lines.clear();
-        return result;
-    }
-    result.state = TipFileState::Read;
-    return result;
-}
-
-int TipIndexFor(float r, int count)
-{
-    // An empty list gives position 1 (r x 0 + 1), which names no tip.
-    if (count <= 0)
-        return 1;
-    const double index = std::floor(static_cast<double>(r) * count + 1);
-    // r below 1 keeps the index within the list; the clamp also covers a
-    // product that rounds up for very long lists.
-    return static_cast<int>(std::clamp(index, 1.0, static_cast<double>(count)));
-}
-
-bool TipsOn(const QString& stored)
-{
-    bool ok = false;
-    const double v = stored.trimmed().toDouble(&ok);
-    if (!ok)
-        return true;
-    return conv::CLng(v) != 0;
-}
 
 QString SettingsAppName()
 {

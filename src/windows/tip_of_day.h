@@ -20,32 +20,6 @@ inline const QString kTipFileName = QStringLiteral("TIPOFDAY.TXT");
 inline const QString kSection = QStringLiteral("Options");
 inline const QString kKey = QStringLiteral("Show Tips at Startup");
 
-enum class TipFileState { Missing, Unreadable, Read };
-struct TipFile {
-    TipFileState state = TipFileState::Missing;
-    QStringList lines;
-};
-
-// Splits a tip file's bytes into its lines, as they are (no trimming, empty
-// lines kept). A line ends at CR LF, LF or CR; a line end at the very end of
-// the file does not start another line. Lines are UTF-8, or Latin-1 when
-// they are not valid UTF-8.
-QStringList SplitTipLines(const QByteArray& bytes);
-
-// Reads the tip file: Missing when there is no file of that name (or the
-// name is empty or names a folder), Unreadable when it exists but cannot be
-// read, Read with its lines otherwise.
-TipFile ReadTipFile(const QString& path);
-
-// The 1-based position of a tip for a random number r in [0, 1):
-// floor(r * count + 1), in double precision, kept within 1..count. 1 when
-// there are no tips (the caller shows nothing then).
-int TipIndexFor(float r, int count);
-
-// Whether a stored setting switches the tips on. Missing or not a number:
-// on (the default); otherwise a number that rounds to 0 switches them off.
-bool TipsOn(const QString& stored);
-
 // The settings store's application name: the executable's base name.
 QString SettingsAppName();
 

@@ -1,28 +1,20 @@
-#include "layer_tools/filter_files.h"
+#include "core/filter_files.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QList>
-#include <QStringDecoder>
 
-#include "platform/environment.h"
-#include "platform/picture_files.h"
+#include "core/text_line.h"
+
+#include "core/files.h"
+#include "core/picture_files.h"
 
 namespace {
 
 constexpr int kLines = 3;
 // Enough for three lines of the longest allowed length with their CR LF.
 constexpr qint64 kReadLimit = kLines * (kMaxFilterLine + 2) + 1;
-
-QString DecodeLine(const QByteArray& bytes)
-{
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringConverter::Flag::Stateless);
-    QString text = utf8.decode(bytes);
-    if (utf8.hasError())
-        return QString::fromLatin1(bytes); // older files are in a single-byte code page
-    return text;
-}
 
 FilterInstructionsResult Fail(const QString& why) { return FilterInstructionsResult{std::nullopt, why}; }
 
@@ -68,7 +60,7 @@ FilterInstructionsResult ReadFilterInstructions(const QString& path)
         return Fail(QStringLiteral("it has %1 of the three lines a filter needs (title, author, bitmap name)")
                         .arg(lines.size()));
 
-    FilterInstructions f{DecodeLine(lines[0]), DecodeLine(lines[1]), DecodeLine(lines[2])};
+    FilterInstructions f{DecodeTextLine(lines[0]), DecodeTextLine(lines[1]), DecodeTextLine(lines[2])};
     if (f.bitmapName.contains(QLatin1Char('/')) || f.bitmapName.contains(QLatin1Char('\\')))
         return Fail(QStringLiteral("its bitmap name '%1' points outside the Filters folder").arg(f.bitmapName));
     return FilterInstructionsResult{std::move(f), QString()};

@@ -1,4 +1,4 @@
-#include "platform/picture_files.h"
+#include "core/picture_files.h"
 
 #include <algorithm>
 #include <climits>
@@ -8,7 +8,7 @@
 #include <QImageReader>
 #include <QSaveFile>
 
-#include "platform/environment.h"
+#include "core/files.h"
 
 // A file that notes when a decoder asked it for more bytes than were left.
 // Opened unbuffered, so every request the decoder makes arrives here as it

@@ -1,0 +1,12 @@
+#include "core/text_line.h"
+
+#include <QStringDecoder>
+
+QString DecodeTextLine(const QByteArray& bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(bytes);
+    if (utf8.hasError())
+        return QString::fromLatin1(bytes);
+    return text;
+}
