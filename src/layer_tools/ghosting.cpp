@@ -4,6 +4,7 @@
 #include "platform/controls.h"
 #include "platform/picture_buffer.h"
 #include "platform/slanted_line.h"
+#include "platform/style.h"
 #include "texture_set/layers.h"
 
 namespace {
@@ -19,9 +20,6 @@ inline int MixChannel(int a, int b, double share)
 }
 
 double Share(int weight) { return static_cast<double>(weight) / 255.0; }
-
-constexpr Colour kNavy = 0x00800000;
-constexpr Colour kButtonFace = 0x00C0C0C0; // the tab pages' grey
 
 } // namespace
 
@@ -79,16 +77,16 @@ QImage EnlargeTwice(const QImage& source)
 Ghosting::Ghosting(QWidget* page, Layers& layers) : layers_(layers)
 {
     // The backdrop takes the grey of the other tab pages.
-    Shape12 = Shape(page, QStringLiteral("Shape12"), QRect(0, 0, 477, 596), kButtonFace, kButtonFace);
+    Shape12 = Shape(page, QStringLiteral("Shape12"), QRect(0, 0, 477, 596), style::kPageGrey, style::kPageGrey);
     Shape12->lower();
     Label13 = new Label(page, QStringLiteral("Label13"), QRect(21, 21, 197, 36),
                         QStringLiteral("Adjust the transparency level between the two textures with the slider bar:"));
     Picture10 = layers.Picture10;
-    Picture11 = new PictureBuffer(page, QStringLiteral("Picture11"), 63, 133, 64, 64, kNavy);
+    Picture11 = new PictureBuffer(page, QStringLiteral("Picture11"), 63, 133, 64, 64, style::kNavy);
     Picture9 = layers.Picture9;
     Line11 = new SlantedLine(page, QStringLiteral("Line11"), QPoint(126, 133), QPoint(147, 126));
     Line12 = new SlantedLine(page, QStringLiteral("Line12"), QPoint(126, 196), QPoint(147, 203));
-    Picture12 = new PictureBuffer(page, QStringLiteral("Picture12"), 147, 98, 128, 128, kNavy);
+    Picture12 = new PictureBuffer(page, QStringLiteral("Picture12"), 147, 98, 128, 128, style::kNavy);
     // The joining lines end on the corners of the two pictures: they lie
     // under them, so they never paint over a pixel of the blend.
     Line11->stackUnder(Picture11);
@@ -108,11 +106,8 @@ Ghosting::Ghosting(QWidget* page, Layers& layers) : layers_(layers)
     Command29->setToolTip(QStringLiteral("Set layer B"));
 
     // The captions were laid out for a small dialog font: keep them whole.
-    for (Label* l : {Label13, Label14}) {
-        QFont f = l->font();
-        f.setPixelSize(11);
-        l->setFont(f);
-    }
+    for (Label* l : {Label13, Label14})
+        style::SetSmallFont(l);
 
     Slider1->onChange = [this] { Slider1_Change(); };
     Command28->onClick = [this] { Command28_Click(); };

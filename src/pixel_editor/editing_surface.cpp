@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include <QCursor>
-#include <QFont>
 #include <QPixmap>
 
 #include "artwork/pixel_editor_art.h"
@@ -16,6 +15,7 @@
 #include "pixel_editor/tool_panel.h"
 #include "platform/controls.h"
 #include "platform/picture_buffer.h"
+#include "platform/style.h"
 
 using pixel_ops::BlockOrigin;
 
@@ -48,9 +48,7 @@ EditingSurface::EditingSurface(PixelEditor& editor, QWidget* content) : ed_(edit
     Combo1->setListIndex(0);
     Combo1->setEnabled(false);
     // A compact font keeps the longest item whole in the narrow box.
-    QFont small = Combo1->font();
-    small.setPixelSize(10);
-    Combo1->setFont(small);
+    style::SetCompactFont(Combo1);
     Combo1->setStyleSheet(QStringLiteral("QComboBox { padding: 0px 0px 0px 3px; } "
                                          "QComboBox::drop-down { width: 14px; }"));
 

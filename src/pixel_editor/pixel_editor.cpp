@@ -10,11 +10,11 @@
 #include "pixel_editor/spray_palette.h"
 #include "pixel_editor/tool_panel.h"
 #include "platform/controls.h"
+#include "platform/style.h"
 
 namespace {
 constexpr int kTabWidth = 477;
 constexpr int kTabHeight = 568;
-constexpr Colour kPageGrey = 0x00C0C0C0;
 } // namespace
 
 PixelEditor::PixelEditor(QWidget* page, Layers& layerSet) : layers(layerSet)
@@ -23,7 +23,7 @@ PixelEditor::PixelEditor(QWidget* page, Layers& layerSet) : layers(layerSet)
     Shape4->setObjectName(QStringLiteral("Shape4"));
     Shape4->setFrameShape(QFrame::NoFrame);
     Shape4->setGeometry(0, 0, kTabWidth, kTabHeight);
-    SetBackColor(Shape4, kPageGrey);
+    SetBackColor(Shape4, style::kPageGrey);
     Shape4->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     content = new QWidget(page);

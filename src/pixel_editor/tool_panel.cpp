@@ -12,6 +12,7 @@
 #include "pixel_editor/spray_palette.h"
 #include "platform/controls.h"
 #include "platform/picture_buffer.h"
+#include "platform/style.h"
 
 namespace {
 
@@ -20,10 +21,12 @@ constexpr int kPanelLeft = 2835 / kTwipsPerPixel; // 189
 constexpr int kPanelWidth = 92;
 constexpr int kLabelHeight = 15;
 constexpr int kLabelPitch = 210 / kTwipsPerPixel; // 14
-constexpr Colour kPlainBack = 0x00C0C0C0;
-constexpr Colour kPlainText = 0x00404040;
-constexpr Colour kLitBack = 0x00000000;
-constexpr Colour kLitText = 0x00C0C0C0;
+// A tool's label: dark grey on the page grey, and the chosen tool's lit up,
+// page grey on black.
+constexpr Colour kPlainBack = style::kPageGrey;
+constexpr Colour kPlainText = style::kDarkGrey;
+constexpr Colour kLitBack = style::kBlack;
+constexpr Colour kLitText = style::kPageGrey;
 
 const char* const kCaptions[ToolPanel::kTools] = {"Clear All", "Undo",      "Eraser", "Pencil", "Spraycan",
                                                   "Uniform Spray", "Selection", "Rulers", "Invert"};
@@ -54,9 +57,7 @@ ToolPanel::ToolPanel(PixelEditor& editor, QWidget* content) : ed_(editor)
         l->setWordWrap(false);
         // Centred in the part the marker leaves free.
         l->setContentsMargins(0, 0, kPanelWidth - 1260 / kTwipsPerPixel, 0);
-        QFont f = l->font();
-        f.setPixelSize(11);
-        l->setFont(f);
+        style::SetSmallFont(l);
         l->setMouseTracking(true);
         l->setBackColor(kPlainBack);
         l->setForeColor(kPlainText);

@@ -17,6 +17,7 @@
 #include <QTimer>
 
 #include "core/colour.h"
+#include "platform/style.h"
 
 // Background colour of any widget, as a Colour (0x00BBGGRR).
 void SetBackColor(QWidget* w, Colour c);
@@ -141,4 +142,4 @@ private:
 
 // Static decorations: a filled rectangle and a line.
 QFrame* Shape(QWidget* parent, const QString& name, QRect geometry, Colour fill, Colour border);
-QFrame* Line(QWidget* parent, const QString& name, QPoint from, QPoint to, Colour colour = 0x00808080);
+QFrame* Line(QWidget* parent, const QString& name, QPoint from, QPoint to, Colour colour = style::kMidGrey);
