@@ -49,7 +49,7 @@ struct Bench {
         bins.BackupPic->setWidth(leftSide);
         bins.BackupPic->setPicture(bins.Picture1->Image());
         bins.Backuppic2->PaintPicture(Pattern(256, 2048), 0, 0, 256, 2048);
-        bins.CustomSetHeight = 2048;
+        bins.SetCustomSetHeight(2048);
         bins.RestoreBins();
     }
 };

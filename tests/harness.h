@@ -2,9 +2,13 @@
 // Shared test fixtures: a main window with scripted dialogs in a temporary
 // program folder, and small picture helpers.
 #include <memory>
+#include <utility>
 
+#include <QBuffer>
 #include <QDir>
+#include <QFile>
 #include <QImage>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -89,4 +93,64 @@ inline void QuickClicks(QWidget* w, QPoint first, QPoint second)
     QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, first);
     QTest::mouseDClick(w, Qt::LeftButton, Qt::NoModifier, second);
     QTest::mouseRelease(w, Qt::LeftButton, Qt::NoModifier, second);
+}
+
+// The w x h pattern picture saved in folder as short.bmp (a bitmap cut after
+// 100 bytes), short.png and short.jpg (each cut to 90% of its bytes): files
+// whose pixel data ends early. Returns their paths.
+inline QStringList WriteShortPictures(const QString& folder, int w = 64, int h = 64)
+{
+    QStringList paths;
+    for (const auto& [format, name] : {std::pair{"BMP", "short.bmp"}, {"PNG", "short.png"}, {"JPEG", "short.jpg"}}) {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        EXPECT_TRUE(PatternImage(w, h, 21).save(&buffer, format));
+        QFile f(QDir(folder).filePath(QString::fromLatin1(name)));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes.left(QByteArrayView(format) == "BMP" ? 100 : bytes.size() * 9 / 10));
+        paths << f.fileName();
+    }
+    return paths;
+}
+
+// A PNG file of w x h pixels, 8-bit RGB, whose compressed data is idat (a
+// zlib stream of the filtered rows).
+inline QByteArray PngFile(quint32 w, quint32 h, const QByteArray& idat)
+{
+    auto crc32 = [](const QByteArray& bytes) {
+        quint32 c = 0xFFFFFFFFu;
+        for (char ch : bytes) {
+            c ^= static_cast<quint8>(ch);
+            for (int k = 0; k < 8; ++k)
+                c = (c >> 1) ^ (0xEDB88320u & (0u - (c & 1u)));
+        }
+        return ~c;
+    };
+    auto be32 = [](quint32 v) {
+        const char b[4] = {char(v >> 24), char((v >> 16) & 255), char((v >> 8) & 255), char(v & 255)};
+        return QByteArray(b, 4);
+    };
+    auto chunk = [&](const char* type, const QByteArray& data) {
+        const QByteArray body = QByteArray(type, 4) + data;
+        return be32(quint32(data.size())) + body + be32(crc32(body));
+    };
+    const QByteArray ihdr = be32(w) + be32(h) + QByteArray("\x08\x02\x00\x00\x00", 5);
+    return QByteArray("\x89PNG\r\n\x1a\n", 8) + chunk("IHDR", ihdr) + chunk("IDAT", idat) + chunk("IEND", {});
+}
+
+// A valid PNG of w x h pixels all of colour c: each row after the first
+// repeats the one above, so even a huge picture compresses to little.
+inline QByteArray SolidPng(int w, int h, Colour c)
+{
+    const qsizetype row = 1 + 3 * qsizetype(w);
+    QByteArray raw(row * h, '\0');
+    for (int x = 0; x < w; ++x) {
+        raw[1 + 3 * x] = char(c & 255);
+        raw[2 + 3 * x] = char((c >> 8) & 255);
+        raw[3 + 3 * x] = char((c >> 16) & 255);
+    }
+    for (int y = 1; y < h; ++y)
+        raw[y * row] = 2; // "up": the row above, unchanged
+    return PngFile(quint32(w), quint32(h), qCompress(raw, 1).mid(4)); // qCompress puts the size first
 }

@@ -19,6 +19,7 @@
 #include "core/conversions.h"
 #include "core/targa.h"
 #include "harness.h"
+#include "layer_tools/color_keying.h"
 #include "platform/picture_files.h"
 #include "texture_set/bins.h"
 #include "texture_set/layers.h"
@@ -159,7 +160,7 @@ TEST_F(BinsLoad, TargaSetsFillTheLeftBinAndOnlyWideOnesAreReported)
     EXPECT_EQ(bins->Backuppic2->Image().size(), QSize(256, 2048));
     EXPECT_TRUE(SameImage(bins->Picture2->Image(), right));
     EXPECT_TRUE(SameImage(layers->Image1->Image(), layerA));
-    EXPECT_EQ(bins->CustomSetHeight, 0);
+    EXPECT_EQ(bins->CustomSetHeight(), 0);
 
     // A later load brings the view back to the first cell, a 256-wide set without a message.
     bins->Command4_Click();
@@ -185,6 +186,11 @@ TEST_F(BinsLoad, OtherEndingsGoThroughThePictureLoaderWhichKeepsTheBinInPlace)
     // The ending is case-sensitive, and Targa is not among the picture loader's formats.
     Load(WriteSet("set.Tga", PatternImage(128, 128)));
     Load(WriteFile("junk.bmp", "BM not really a bitmap"));
+    // Nor are pictures whose data ends early, or a pipe, which is never opened.
+    ASSERT_EQ(mkfifo(folder.file("pipe.png").toLocal8Bit().constData(), 0600), 0);
+    const QStringList refused = WriteShortPictures(folder.dir.path(), 256, 256) << folder.file("pipe.png");
+    for (const QString& path : refused)
+        Load(path);
     EXPECT_TRUE(SameImage(bins->Picture1->Image(), start));
     EXPECT_TRUE(SameImage(bins->BackupPic->Image(), startCopy));
     EXPECT_TRUE(dialogs.shown.empty());
@@ -207,6 +213,10 @@ TEST_F(BinsLoad, OtherEndingsGoThroughThePictureLoaderWhichKeepsTheBinInPlace)
     ASSERT_EQ(dialogs.shown.size(), 2u);
     EXPECT_TRUE(dialogs.shown[1].text.startsWith("This texture set ," + bmpPath + ", is larger"));
     EXPECT_TRUE(SameImage(bins->Picture1->Image(), Shown(bmp, {320, 64}, std::nullopt)));
+
+    // Any picture within the 8192 x 8192 pixel cap loads, beyond Qt's own default limit.
+    Load(WriteFile("huge.png", SolidPng(6000, 6000, 0x00336699)));
+    EXPECT_TRUE(SameImage(bins->BackupPic->Image(), SolidImage(320, 64, 0x00336699)));
 }
 
 TEST_F(BinsLoad, UnreadableFilesLeaveBothBinsAsTheyWere)
@@ -382,31 +392,39 @@ TEST_F(BinsPaging, ArrowsMoveABinOnlyWhileMoreOfItLiesBeyondTheWindow)
     EXPECT_EQ(bins->Picture2->Top(), 0);
     EXPECT_EQ(bins->Picture2->Left(), 749);
     EXPECT_TRUE(SameImage(bins->Picture2->Image(), shown));
-    EXPECT_EQ(bins->CustomSetHeight, 64);
+    EXPECT_EQ(bins->CustomSetHeight(), 64);
 }
 
 TEST_F(BinsPaging, WhileSavingTheMouseIsIgnoredButTheArrowsPage)
 {
     Load(WriteSet("wide.tga", PatternImage(320, 704)));
+    bins->Picture2_MouseDown(1, 0, 10, 10); // one cell in use, so the save writes rows
     const QImage a = layers->Image1->Image(), b = layers->Image2->Image();
     const QImage left = bins->Picture1->Image(), right = bins->Picture2->Image(), master = bins->Backuppic2->Image();
-    bins->SaveInProgress = true;
-    bins->Picture1_MouseDown(1, 0, 70, 70);
-    bins->Picture1_MouseMove(2, 0, 130, 130);
-    bins->Picture2_MouseDown(1, 1, 70, 70);
-    bins->Picture2_MouseMove(1, 0, 130, 130);
+    dialogs.saveAnswers = {folder.file("busy.tga")};
+    bool looked = false;
+    bins->DoEvents = [&] {
+        if (looked)
+            return;
+        looked = true;
+        bins->Picture1_MouseDown(1, 0, 70, 70);
+        bins->Picture1_MouseMove(2, 0, 130, 130);
+        bins->Picture2_MouseDown(1, 1, 70, 70);
+        bins->Picture2_MouseMove(1, 0, 130, 130);
+        bins->Command4_Click();
+        bins->Command3_Click();
+        bins->Command7_Click();
+    };
+    bins->savetexset_Click();
+    ASSERT_TRUE(looked);
     EXPECT_TRUE(SameImage(layers->Image1->Image(), a));
     EXPECT_TRUE(SameImage(layers->Image2->Image(), b));
     EXPECT_TRUE(SameImage(bins->Picture1->Image(), left));
     EXPECT_TRUE(SameImage(bins->Picture2->Image(), right));
     EXPECT_TRUE(SameImage(bins->Backuppic2->Image(), master));
-    EXPECT_EQ(bins->CustomSetHeight, 0);
+    EXPECT_EQ(bins->CustomSetHeight(), 64);
     EXPECT_EQ(bins->Text9->text(), "64");
     EXPECT_EQ(bins->Text1->text(), "newload");
-
-    bins->Command4_Click();
-    bins->Command3_Click();
-    bins->Command7_Click();
     EXPECT_EQ(bins->Picture1->pos(), QPoint(-64, -64));
     EXPECT_EQ(bins->Picture2->Top(), -64);
 }
@@ -432,15 +450,15 @@ TEST_F(BinsStamping, PressesStampTheLayerOfTheirButtonAndRaiseTheUsedHeight)
     bins->Picture2_MouseMove(0, 0, 150, 330); // a selector there first
 
     bins->Picture2_MouseDown(1, 0, 150, 330);
-    EXPECT_EQ(bins->CustomSetHeight, 384);
+    EXPECT_EQ(bins->CustomSetHeight(), 384);
     EXPECT_TRUE(SameImage(bins->Backuppic2->Image(), CustomSet({{128, 320, a}})));
     ExpectShown(std::nullopt, std::nullopt);
     bins->Picture2_MouseDown(2, 0, 10, 127.9f);
-    EXPECT_EQ(bins->CustomSetHeight, 384);
+    EXPECT_EQ(bins->CustomSetHeight(), 384);
     bins->Picture2_MouseDown(4, 0, 200, 1000); // the middle button does nothing
     EXPECT_TRUE(SameImage(bins->Backuppic2->Image(), CustomSet({{128, 320, a}, {0, 64, b}})));
     bins->Picture2_MouseDown(1, 0, 255.5f, 1984);
-    EXPECT_EQ(bins->CustomSetHeight, 2048);
+    EXPECT_EQ(bins->CustomSetHeight(), 2048);
     ExpectShown(std::nullopt, std::nullopt);
     EXPECT_TRUE(SameImage(layers->Image1->Image(), a));
     EXPECT_TRUE(SameImage(layers->Image2->Image(), b));
@@ -457,11 +475,11 @@ TEST_F(BinsStamping, ShiftPicksTheCellFirstButNotWithCtrl)
     Send(bins->Picture2, QEvent::MouseButtonPress, {100, 100}, Qt::LeftButton, Qt::LeftButton, Qt::ShiftModifier);
     EXPECT_TRUE(SameImage(layers->Image1->Image(), a));
     EXPECT_TRUE(SameImage(bins->Backuppic2->Image(), CustomSet({{64, 64, a}})));
-    EXPECT_TRUE(SameImage(layers->Ckey1->Image(), other)); // a pick raises nothing
+    EXPECT_TRUE(SameImage(form->colorKeying->Ckey1->Image(), other)); // a pick raises nothing
     // Shift + right on an empty cell below the set: layer B turns navy and the height rises.
     bins->Picture2_MouseDown(2, 1, 130, 650);
     EXPECT_TRUE(SameImage(layers->Image2->Image(), SolidImage(64, 64, kNavy)));
-    EXPECT_EQ(bins->CustomSetHeight, 704);
+    EXPECT_EQ(bins->CustomSetHeight(), 704);
     // Shift + Ctrl + left: no pick, layer A is stamped.
     layers->Image1->setPicture(other);
     bins->Picture2_MouseDown(1, 3, 70, 70);
@@ -497,13 +515,13 @@ TEST_F(BinsStamping, DragsStampWithOneButtonAndNeverOutsideTheSet)
     bins->Picture2_MouseMove(4, 0, 200, 300);
     ExpectShown(std::nullopt, QPoint(183, 247));
     EXPECT_TRUE(SameImage(bins->Backuppic2->Image(), stamped));
-    EXPECT_EQ(bins->CustomSetHeight, 64);
+    EXPECT_EQ(bins->CustomSetHeight(), 64);
 
     // A drag that leaves the bin addresses cells outside the set.
     for (auto [x, y] : {std::pair{10.f, 2050.f}, {-10.f, 100.f}, {260.f, 100.f}, {10.f, -1.f}})
         bins->Picture2_MouseMove(1, 0, x, y);
     EXPECT_TRUE(SameImage(bins->Backuppic2->Image(), stamped));
-    EXPECT_EQ(bins->CustomSetHeight, 64);
+    EXPECT_EQ(bins->CustomSetHeight(), 64);
     // Each move still reloads the right bin from its master copy, so no
     // selector is left on its edge.
     ExpectShown(std::nullopt, std::nullopt);
@@ -607,7 +625,7 @@ TEST_F(BinsSelector, BinsAlwaysShowTheirCleanCopyPlusTheCurrentSelectorOnly)
         ASSERT_TRUE(SameImage(bins->Backuppic2->Image(), custom)) << "master copy";
         ASSERT_TRUE(SameImage(layers->Image1->Image(), a)) << "layer A";
         ASSERT_TRUE(SameImage(layers->Image2->Image(), b)) << "layer B";
-        ASSERT_EQ(bins->CustomSetHeight, used);
+        ASSERT_EQ(bins->CustomSetHeight(), used);
         ASSERT_EQ(conv::Val(bins->Text9->text()), memX);
         ASSERT_EQ(conv::Val(bins->Text1->text()), memY);
     }

@@ -7,6 +7,7 @@
 
 #include "harness.h"
 #include "layer_tools/color_keying.h"
+#include "layer_tools/ghosting.h"
 #include "platform/controls.h"
 #include "platform/tab_control.h"
 #include "texture_set/layers.h"
@@ -64,15 +65,15 @@ TEST_F(ColorKeyingTest, StartStateAndFirstPickOnTheEmptyPicker)
     EXPECT_TRUE(ck->Command13->isHidden());
     EXPECT_EQ(ck->CKeyPicker->Image(), SolidImage(64, 64, kNavy));
     EXPECT_EQ(ck->Picture4->Image(), SolidImage(64, 64, kNavy));
-    EXPECT_EQ(layers->Ckey1->Image(), layers->Image1->Image());
-    EXPECT_EQ(layers->Ckey2->Image(), layers->Image2->Image());
+    EXPECT_EQ(ck->Ckey1->Image(), layers->Image1->Image());
+    EXPECT_EQ(ck->Ckey2->Image(), layers->Image2->Image());
     // The mirrors are on this tab's page, stacked Ckey2 < Ckey1 < Ckey3 above the backdrop.
     QWidget* page = form->SSTab1->page(1);
-    EXPECT_EQ(layers->Ckey1->parentWidget(), page);
+    EXPECT_EQ(ck->Ckey1->parentWidget(), page);
     const QObjectList& kids = page->children();
-    EXPECT_LT(kids.indexOf(ck->Shape10), kids.indexOf(layers->Ckey2));
-    EXPECT_LT(kids.indexOf(layers->Ckey2), kids.indexOf(layers->Ckey1));
-    EXPECT_LT(kids.indexOf(layers->Ckey1), kids.indexOf(layers->Ckey3));
+    EXPECT_LT(kids.indexOf(ck->Shape10), kids.indexOf(ck->Ckey2));
+    EXPECT_LT(kids.indexOf(ck->Ckey2), kids.indexOf(ck->Ckey1));
+    EXPECT_LT(kids.indexOf(ck->Ckey1), kids.indexOf(ck->Ckey3));
 
     // Picking on the empty picker gives navy; the release lays layer A's
     // letter over layer B's tile with navy made transparent.
@@ -155,14 +156,14 @@ TEST_F(ColorKeyingTest, PickingFollowsButtonsAndKeepsTheKeyOutsideThePicker)
     const QImage before = ck->Picture4->Image();
     Mouse(w, QEvent::MouseButtonRelease, {90, 90}, Qt::LeftButton, Qt::NoButton);
     EXPECT_NE(ck->Picture4->Image(), before); // released outside, still generated
-    EXPECT_EQ(ck->Picture4->Image(), KeyedAt(layers->Ckey2->Image(), pic, 63, 62));
+    EXPECT_EQ(ck->Picture4->Image(), KeyedAt(ck->Ckey2->Image(), pic, 63, 62));
 
     // A right-button press and release picks and generates too.
     ck->Picture4->setPicture(SolidImage(64, 64, kNavy));
     Mouse(w, QEvent::MouseButtonPress, {0, 0}, Qt::RightButton, Qt::RightButton);
     Mouse(w, QEvent::MouseButtonRelease, {0, 0}, Qt::RightButton, Qt::NoButton);
     EXPECT_EQ(ck->KeyColour(), at(0, 0));
-    EXPECT_EQ(ck->Picture4->Image(), KeyedAt(layers->Ckey2->Image(), pic, 0, 0));
+    EXPECT_EQ(ck->Picture4->Image(), KeyedAt(ck->Ckey2->Image(), pic, 0, 0));
 
     // The second press of a quick double click (a double-click event) picks too.
     QuickClicks(w, {1, 1}, {5, 5});
@@ -175,16 +176,16 @@ TEST_F(ColorKeyingTest, SwitchRefreshesMirrorsAndSwapsTheTopLayer)
     // Layers drawn pixel by pixel (as a pick from a bin does) leave the mirrors stale.
     layers->Image1->DrawPixels(a);
     layers->Image2->DrawPixels(b);
-    ASSERT_NE(layers->Ckey1->Image(), a);
+    ASSERT_NE(ck->Ckey1->Image(), a);
     ck->Command13_Click();
     const QImage oldResult = ck->Picture4->Image();
 
     ck->Command12->click();
     EXPECT_EQ(ck->Command12->Caption(), "Layer B is on top");
     EXPECT_TRUE(ck->LayerBOnTop());
-    EXPECT_EQ(layers->Ckey1->Image(), a);
-    EXPECT_EQ(layers->Ckey2->Image(), b);
-    EXPECT_EQ(layers->Ckey3->Image(), b);
+    EXPECT_EQ(ck->Ckey1->Image(), a);
+    EXPECT_EQ(ck->Ckey2->Image(), b);
+    EXPECT_EQ(ck->Ckey3->Image(), b);
     EXPECT_EQ(ck->CKeyPicker->Image(), b);
     EXPECT_EQ(ck->Picture4->Image(), oldResult); // the switch does not generate
 
@@ -199,7 +200,7 @@ TEST_F(ColorKeyingTest, SwitchRefreshesMirrorsAndSwapsTheTopLayer)
     ck->Command12_Click();
     EXPECT_EQ(ck->Command12->Caption(), "Layer A is on top");
     EXPECT_FALSE(ck->LayerBOnTop());
-    EXPECT_EQ(layers->Ckey1->Image(), a2);
+    EXPECT_EQ(ck->Ckey1->Image(), a2);
     EXPECT_EQ(ck->CKeyPicker->Image(), a2);
 }
 
@@ -208,7 +209,7 @@ TEST_F(ColorKeyingTest, ReplacedLayersReachThePickerOnlyWhenOnTop)
     const QImage a = PatternImage(64, 64, 1), b = PatternImage(64, 64, 2);
     // A on top: replacing B changes its mirrors but not the picker.
     layers->Image2->setPicture(b);
-    EXPECT_EQ(layers->Ckey2->Image(), b);
+    EXPECT_EQ(ck->Ckey2->Image(), b);
     EXPECT_EQ(ck->CKeyPicker->Image(), SolidImage(64, 64, kNavy));
     layers->Image1->setPicture(a);
     EXPECT_EQ(ck->CKeyPicker->Image(), a);
@@ -236,9 +237,9 @@ TEST_F(ColorKeyingTest, SetToLayerWritesTheResultThroughTheCascade)
 
     ck->Command15->click(); // "Set to layer B" while B is on top
     EXPECT_EQ(layers->Image2->Image(), result);
-    EXPECT_EQ(layers->Ckey2->Image(), result);
-    EXPECT_EQ(layers->Ckey3->Image(), result);
-    EXPECT_EQ(layers->Picture10->Image(), result);
+    EXPECT_EQ(ck->Ckey2->Image(), result);
+    EXPECT_EQ(ck->Ckey3->Image(), result);
+    EXPECT_EQ(form->ghosting->Picture10->Image(), result);
     EXPECT_EQ(ck->CKeyPicker->Image(), result);
     EXPECT_EQ(ck->Picture4->revision(), resultRevision); // not regenerated
 
@@ -246,8 +247,8 @@ TEST_F(ColorKeyingTest, SetToLayerWritesTheResultThroughTheCascade)
     ck->Picture4->setPicture(SolidImage(64, 64, 0x00010203));
     ck->Command14->click();
     EXPECT_EQ(layers->Image1->Image(), SolidImage(64, 64, 0x00010203));
-    EXPECT_EQ(layers->Ckey1->Image(), SolidImage(64, 64, 0x00010203));
-    EXPECT_EQ(layers->Picture9->Image(), SolidImage(64, 64, 0x00010203));
+    EXPECT_EQ(ck->Ckey1->Image(), SolidImage(64, 64, 0x00010203));
+    EXPECT_EQ(form->ghosting->Picture9->Image(), SolidImage(64, 64, 0x00010203));
     EXPECT_EQ(ck->CKeyPicker->Image(), result);
 }
 

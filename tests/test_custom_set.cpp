@@ -79,7 +79,7 @@ struct CustomSet : FormFixture {
 TEST_F(CustomSet, SavedFileHoldsTheHeaderAndTheUsedRowsBottomUp)
 {
     Stamp(1, 0, 0);
-    ASSERT_EQ(bins->CustomSetHeight, 64);
+    ASSERT_EQ(bins->CustomSetHeight(), 64);
     dialogs.saveAnswers = {path("one")};
     qint64 sizeWhenReported = -1;
     dialogs.whileShown = [&](const ScriptedDialogs::Shown&) { sizeWhenReported = QFileInfo(path("one.tga")).size(); };
@@ -97,7 +97,7 @@ TEST_F(CustomSet, SavedFileHoldsTheHeaderAndTheUsedRowsBottomUp)
     // Cells never stamped are navy; the last row written is the top row.
     EXPECT_EQ(bytes.mid(18 + 3 * 64, 3).toHex(), "800000");
     EXPECT_EQ(bytes.mid(18 + 768 * 63, 3), Bgr(layers->Image1->GetPixel(0, 0)));
-    EXPECT_FALSE(bins->SaveInProgress);
+    EXPECT_FALSE(bins->SaveInProgress());
     EXPECT_TRUE(BinsRespond());
 
     // Loading the saved file gives the same pixels in the left bin.
@@ -120,10 +120,10 @@ TEST_F(CustomSet, SaveNamesCancelAndEmptySet)
     EXPECT_TRUE(BinsRespond());
 
     Stamp(2, 1, 2);
-    EXPECT_EQ(bins->CustomSetHeight, 192);
+    EXPECT_EQ(bins->CustomSetHeight(), 192);
     bins->savetexset_Click(); // cancelled: nothing written, nothing said
     EXPECT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_FALSE(bins->SaveInProgress);
+    EXPECT_FALSE(bins->SaveInProgress());
     EXPECT_TRUE(BinsRespond());
 
     // ".tga" is kept, anything else (".TGA" included) gets ".tga" appended;
@@ -140,7 +140,7 @@ TEST_F(CustomSet, SaveNamesCancelAndEmptySet)
 TEST_F(CustomSet, AFailedOrAbandonedSaveKeepsTheOldFileAndSaysSo)
 {
     Stamp(1, 3, 31);
-    ASSERT_EQ(bins->CustomSetHeight, 2048);
+    ASSERT_EQ(bins->CustomSetHeight(), 2048);
 
     // A folder that does not exist: an error naming the file, no success.
     const QString missing = path("no/such/folder/set.tga");
@@ -149,7 +149,7 @@ TEST_F(CustomSet, AFailedOrAbandonedSaveKeepsTheOldFileAndSaysSo)
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_TRUE(dialogs.shown[0].text.contains(missing));
     EXPECT_NE(dialogs.shown[0].text, "Custom Texture Set successfully saved!");
-    EXPECT_FALSE(bins->SaveInProgress);
+    EXPECT_FALSE(bins->SaveInProgress());
 
     // The program ends half-way through a save: the old file stays as it was
     // and no unfinished file is left behind.
@@ -166,7 +166,7 @@ TEST_F(CustomSet, AFailedOrAbandonedSaveKeepsTheOldFileAndSaysSo)
     EXPECT_EQ(ReadAll(path("keep.tga")), old);
     EXPECT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(QDir(folder.dir.path()).entryList(QDir::Files), QStringList{"keep.tga"});
-    EXPECT_FALSE(bins->SaveInProgress);
+    EXPECT_FALSE(bins->SaveInProgress());
 }
 
 TEST_F(CustomSet, WhileSavingTheBinsIgnoreTheMouseAndBinCommandsWaitButPagingWorks)
@@ -180,10 +180,10 @@ TEST_F(CustomSet, WhileSavingTheBinsIgnoreTheMouseAndBinCommandsWaitButPagingWor
     bins->DoEvents = [&] {
         if (++turns != 50)
             return;
-        EXPECT_TRUE(bins->SaveInProgress);
-        visible = bins->form6 && bins->form6->isVisible();
-        maxSeen = bins->form6->pb->maximum();
-        valueSeen = bins->form6->pb->value();
+        EXPECT_TRUE(bins->SaveInProgress());
+        visible = bins->form6() && bins->form6()->isVisible();
+        maxSeen = bins->form6()->pb->maximum();
+        valueSeen = bins->form6()->pb->value();
         bins->Picture2_MouseDown(2, 0, 100, 100);
         bins->Picture2_MouseMove(1, 0, 200, 300);
         bins->Picture1_MouseDown(1, 0, 5, 5);
@@ -201,9 +201,9 @@ TEST_F(CustomSet, WhileSavingTheBinsIgnoreTheMouseAndBinCommandsWaitButPagingWor
     EXPECT_EQ(dialogs.saves, 1);
     ASSERT_EQ(dialogs.shown.size(), 1u); // no "Overwrite?" question, just the success
     EXPECT_EQ(bins->Backuppic2->Image(), before);
-    EXPECT_EQ(bins->CustomSetHeight, 640);
+    EXPECT_EQ(bins->CustomSetHeight(), 640);
     EXPECT_EQ(bins->Picture2->Top(), -64);
-    EXPECT_FALSE(bins->form6->isVisible());
+    EXPECT_FALSE(bins->form6()->isVisible());
     EXPECT_EQ(QFileInfo(path("busy.tga")).size(), 18 + 768 * 640);
 }
 
@@ -214,9 +214,10 @@ TEST_F(CustomSet, FlippingTwiceGivesTheBinBackAndTheRightFlipTouchesOnlyUsedRows
     bins->leftbin_Click();
     EXPECT_EQ(bins->Picture1->Image(), set.mirrored(false, true));
     EXPECT_EQ(bins->BackupPic->Image(), set.mirrored(false, true)); // the clean copy too
-    EXPECT_FALSE(bins->form2->isVisible());
-    EXPECT_EQ(bins->form2->ProgressBar->maximum(), 200);
-    EXPECT_EQ(bins->form2->ProgressBar->value(), 200);
+    EXPECT_FALSE(bins->form2()->isVisible());
+    EXPECT_EQ(bins->form2()->ProgressBar->maximum(), 200);
+    EXPECT_EQ(bins->form2()->ProgressBar->value(), 200);
+    EXPECT_TRUE(bins->flipbox->Image().isNull()); // the scratch copy is let go
     bins->leftbin_Click();
     EXPECT_EQ(bins->Picture1->Image(), set);
 
@@ -235,7 +236,7 @@ TEST_F(CustomSet, FlippingTwiceGivesTheBinBackAndTheRightFlipTouchesOnlyUsedRows
     EXPECT_EQ(flipped.copy(0, 0, 256, 128), stamped.copy(0, 0, 256, 128).mirrored(false, true));
     EXPECT_EQ(flipped.copy(0, 128, 256, 1920), stamped.copy(0, 128, 256, 1920));
     EXPECT_EQ(bins->Picture2->Image(), flipped);
-    EXPECT_EQ(bins->CustomSetHeight, 128);
+    EXPECT_EQ(bins->CustomSetHeight(), 128);
     bins->rightbin_Click();
     EXPECT_EQ(bins->Backuppic2->Image(), stamped);
 }
@@ -256,11 +257,11 @@ TEST_F(CustomSet, CopyingTheLeftBinToTheRightAsksAndKeepsTheCanvas)
                                      "Are you sure you want to continue?");
     EXPECT_EQ(bins->Picture2->Image(), shown);
     EXPECT_EQ(bins->Backuppic2->Image(), master);
-    EXPECT_EQ(bins->CustomSetHeight, 128);
+    EXPECT_EQ(bins->CustomSetHeight(), 128);
 
     dialogs.answers = {MsgAnswer::Yes};
     bins->lefttoright_Click();
-    EXPECT_EQ(bins->CustomSetHeight, 640);
+    EXPECT_EQ(bins->CustomSetHeight(), 640);
     EXPECT_EQ(bins->Backuppic2->Width(), 256);
     EXPECT_EQ(bins->Backuppic2->Height(), 2048);
     EXPECT_EQ(bins->Backuppic2->Image().copy(0, 0, 256, 640), PatternImage(256, 640, 3));
@@ -271,14 +272,14 @@ TEST_F(CustomSet, CopyingTheLeftBinToTheRightAsksAndKeepsTheCanvas)
     LoadLeft(PatternImage(256, 3000, 5));
     dialogs.answers = {MsgAnswer::Yes};
     bins->lefttoright_Click();
-    EXPECT_EQ(bins->CustomSetHeight, 2048);
+    EXPECT_EQ(bins->CustomSetHeight(), 2048);
     EXPECT_EQ(bins->Backuppic2->Height(), 2048);
 
     // A narrower set: every column of the grid can still be stamped.
     LoadLeft(PatternImage(128, 128, 9));
     dialogs.answers = {MsgAnswer::Yes};
     bins->lefttoright_Click();
-    EXPECT_EQ(bins->CustomSetHeight, 128);
+    EXPECT_EQ(bins->CustomSetHeight(), 128);
     Stamp(1, 3, 0);
     EXPECT_EQ(bins->Backuppic2->GetPixel(192 + 5, 5), layers->Image1->GetPixel(5, 5));
 }
@@ -293,7 +294,7 @@ TEST_F(CustomSet, CopyingTheRightBinToTheLeftKeepsThePageAndWidth)
     EXPECT_EQ(bins->Picture1->Top(), -64);
     EXPECT_EQ(bins->Picture1->Image(), bins->Picture2->Image());
     EXPECT_EQ(bins->BackupPic->Image(), bins->Picture2->Image());
-    EXPECT_EQ(bins->CustomSetHeight, 256);
+    EXPECT_EQ(bins->CustomSetHeight(), 256);
     for (int i = 0; i < 40; ++i)
         bins->Command3_Click();
     EXPECT_EQ(bins->Picture1->Top(), -1408);

@@ -1,14 +1,18 @@
 // The Filter / Rotate tab: quarter turns and mirrors of the work tile, the
 // filter arithmetic, reading filter files safely, applying a filter from the
 // list, refreshing the list, and writing the result back to a layer.
+#include <sys/stat.h>
+
 #include <QDir>
 #include <QFile>
 #include <QTest>
 #include <gtest/gtest.h>
 
 #include "harness.h"
+#include "layer_tools/color_keying.h"
 #include "layer_tools/filter_files.h"
 #include "layer_tools/filter_rotate.h"
+#include "layer_tools/ghosting.h"
 #include "platform/controls.h"
 #include "platform/file_list.h"
 #include "platform/picture_files.h"
@@ -57,29 +61,7 @@ void AppendLe32(QByteArray& out, std::initializer_list<quint32> values)
 
 // A PNG file whose header announces w x h pixels and whose data is only the
 // first two bytes of a compressed stream: enough to learn the size.
-QByteArray PngHeaderOnly(quint32 w, quint32 h)
-{
-    auto crc32 = [](const QByteArray& bytes) {
-        quint32 c = 0xFFFFFFFFu;
-        for (char ch : bytes) {
-            c ^= static_cast<quint8>(ch);
-            for (int k = 0; k < 8; ++k)
-                c = (c >> 1) ^ (0xEDB88320u & (0u - (c & 1u)));
-        }
-        return ~c;
-    };
-    auto be32 = [](quint32 v) {
-        const char b[4] = {char(v >> 24), char((v >> 16) & 255), char((v >> 8) & 255), char(v & 255)};
-        return QByteArray(b, 4);
-    };
-    auto chunk = [&](const char* type, const QByteArray& data) {
-        const QByteArray body = QByteArray(type, 4) + data;
-        return be32(quint32(data.size())) + body + be32(crc32(body));
-    };
-    const QByteArray ihdr = be32(w) + be32(h) + QByteArray("\x08\x02\x00\x00\x00", 5); // 8-bit RGB
-    return QByteArray("\x89PNG\r\n\x1a\n", 8) + chunk("IHDR", ihdr) + chunk("IDAT", QByteArray("\x78\x9c", 2))
-           + chunk("IEND", {});
-}
+QByteArray PngHeaderOnly(quint32 w, quint32 h) { return PngFile(w, h, QByteArray("\x78\x9c", 2)); }
 
 struct FilterRotateTest : FormFixture {
     FilterRotate* tab = nullptr;
@@ -259,6 +241,9 @@ TEST(FilterFiles, RejectsBadInstructionFilesWithAReason)
     EXPECT_TRUE(ReadFilterInstructions(p).error.contains(QStringLiteral("2 of the three lines")));
     EXPECT_FALSE(ReadFilterInstructions(QDir(dir.path()).filePath(QStringLiteral("none.fil"))).instructions);
     EXPECT_FALSE(ReadFilterInstructions(dir.path()).instructions); // a folder
+    const QString pipe = QDir(dir.path()).filePath(QStringLiteral("pipe.fil"));
+    ASSERT_EQ(mkfifo(pipe.toLocal8Bit().constData(), 0600), 0);
+    EXPECT_EQ(ReadFilterInstructions(pipe).error, QStringLiteral("it is not a file"));
 
     // A huge file without line ends is refused after reading its start.
     {
@@ -307,8 +292,13 @@ TEST(FilterFiles, LoadsTheTopLeft64By64OfPicturesAtLeastThatLarge)
     bmp.append(QByteArray(16, '\x7f'));
     WriteBytes(path("hugebmp.bmp"), bmp);
     WriteBytes(path("huge.bmp"), PngHeaderOnly(40000, 40000));
+    // Pictures whose data ends early (a decoder would leave the rest to
+    // chance), and a pipe, which is never opened.
+    WriteShortPictures(dir.path());
+    ASSERT_EQ(mkfifo(path("pipe.bmp").toLocal8Bit().constData(), 0600), 0);
 
-    for (const char* name : {"small.bmp", "wide.bmp", "text.bmp", "empty.bmp", "hugebmp.bmp", "huge.bmp", "missing.bmp"}) {
+    for (const char* name : {"small.bmp", "wide.bmp", "text.bmp", "empty.bmp", "hugebmp.bmp", "huge.bmp", "missing.bmp",
+                             "short.bmp", "short.png", "short.jpg", "pipe.bmp"}) {
         r = LoadFilterBitmap(path(name));
         EXPECT_FALSE(r.image) << name;
         EXPECT_TRUE(r.error.contains(QString::fromLatin1(name))) << r.error.toStdString();
@@ -358,8 +348,8 @@ TEST_F(FilterRotateTest, SettingALayerReplacesItAndRunsItsCascade)
     layers->Image2->setPicture(Asymmetric());
     tab->Command42->click();
     EXPECT_EQ(layers->Image2->Image(), SolidImage(64, 64, kNavy));
-    EXPECT_EQ(layers->Ckey2->Image(), SolidImage(64, 64, kNavy));
-    EXPECT_EQ(layers->Picture10->Image(), SolidImage(64, 64, kNavy));
+    EXPECT_EQ(form->colorKeying->Ckey2->Image(), SolidImage(64, 64, kNavy));
+    EXPECT_EQ(form->ghosting->Picture10->Image(), SolidImage(64, 64, kNavy));
 
     layers->Image1->setPicture(PatternImage(64, 64, 30));
     tab->Command39_Click();
@@ -367,8 +357,8 @@ TEST_F(FilterRotateTest, SettingALayerReplacesItAndRunsItsCascade)
     const QImage flipped = tab->WorkTile->Image();
     tab->Command41->click();
     EXPECT_EQ(layers->Image1->Image(), flipped);
-    EXPECT_EQ(layers->Ckey1->Image(), flipped);
-    EXPECT_EQ(layers->Picture9->Image(), flipped);
+    EXPECT_EQ(form->colorKeying->Ckey1->Image(), flipped);
+    EXPECT_EQ(form->ghosting->Picture9->Image(), flipped);
 }
 
 TEST_F(FilterRotateTest, AFilterIsAppliedToTheTileAsLoaded)
@@ -432,6 +422,8 @@ TEST_F(FilterRotateTest, ABadFilterChangesNothingAndIsReported)
     AddFilter(QStringLiteral("Doubled.fil"), "D\r\nD\r\ngood.bmp\r\n");
     AddFilter(QStringLiteral("Short.fil"), "Only a title\r\n");
     AddFilter(QStringLiteral("Small.fil"), "S\r\nS\r\nsmall\r\n", QStringLiteral("small.bmp"), PatternImage(32, 32));
+    WriteShortPictures(filters);
+    AddFilter(QStringLiteral("Cut.fil"), "C\r\nC\r\nshort\r\n");
     const QImage t = Asymmetric();
     layers->Image2->setPicture(t);
     tab->Command40_Click();
@@ -441,7 +433,7 @@ TEST_F(FilterRotateTest, ABadFilterChangesNothingAndIsReported)
     const QImage bitmap = tab->Picture15->Image();
 
     int messages = 0;
-    for (const char* file : {"NoBitmap.fil", "Doubled.fil", "Short.fil", "Small.fil"}) {
+    for (const char* file : {"NoBitmap.fil", "Doubled.fil", "Short.fil", "Small.fil", "Cut.fil"}) {
         Select(QString::fromLatin1(file));
         ASSERT_EQ(dialogs.shown.size(), size_t(++messages)) << file;
         EXPECT_TRUE(dialogs.shown.back().text.contains(QString::fromLatin1(file)));

@@ -7,7 +7,13 @@
 #include <gtest/gtest.h>
 
 #include "harness.h"
+#include "pixel_editor/editing_surface.h"
+#include "pixel_editor/editing_tools.h"
 #include "pixel_editor/pixel_editor.h"
+#include "pixel_editor/selection_actions.h"
+#include "pixel_editor/spray_palette.h"
+#include "pixel_editor/tool_panel.h"
+#include "platform/controls.h"
 #include "platform/file_list.h"
 #include "platform/tab_control.h"
 
@@ -103,6 +109,35 @@ TEST_F(MainWindow, TabItemsSelectTheirTabAndTheMarkerFollowsTheHoveredButton)
     EXPECT_EQ(form->Image10->Left(), 105);
     form->ToolPick_MouseMove(13, 0, 0, 5, 5);
     EXPECT_EQ(form->Image10->Left(), 441);
+}
+
+TEST_F(MainWindow, EveryTabKeepsItsControlsBelowTheCaptionsAndOnThePage)
+{
+    // What the pixel editor shows on demand counts too: the rulers, the
+    // selection list and the open tool panel.
+    PixelEditor& ed = *form->pixelEditor;
+    for (QWidget* w : std::initializer_list<QWidget*>{ed.tools->Image3, ed.tools->Image4, ed.selection->cutpaste,
+                                                      ed.panel->Painttools})
+        w->show();
+    // "Current Color" stands right under the palette, as wide as it.
+    const QRect palette = ed.spray->Picture3->geometry();
+    EXPECT_EQ(ed.surface->Label3->geometry().topLeft(), palette.bottomLeft() + QPoint(0, 1));
+    EXPECT_EQ(ed.surface->Label3->width(), palette.width());
+
+    const QSize tab = form->SSTab1->size();
+    const QRect free(0, TabControl::kCaptionHeight, tab.width(), tab.height() - TabControl::kCaptionHeight);
+    for (int t = 0; t < form->SSTab1->Tabs(); ++t) {
+        QWidget* page = form->SSTab1->page(t);
+        for (QWidget* w : page->findChildren<QWidget*>()) {
+            const QRect r(w->mapTo(page, QPoint(0, 0)), w->size());
+            // Backdrops and containers span the page's width down to its bottom.
+            const bool backdrop = r.left() <= 0 && r.width() >= tab.width() && r.bottom() >= tab.height() - 1;
+            if (w->isVisibleTo(page) && !backdrop)
+                EXPECT_TRUE(free.contains(r)) << form->SSTab1->TabCaption(t).toStdString() << ": "
+                                              << w->objectName().toStdString() << " at " << r.x() << "," << r.y()
+                                              << " " << r.width() << "x" << r.height();
+        }
+    }
 }
 
 TEST_F(MainWindow, QuitAsksAndOnlyYesEndsWhileTheCloseBoxEndsAtOnce)

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "harness.h"
+#include "layer_tools/color_keying.h"
 #include "layer_tools/ghosting.h"
 #include "platform/controls.h"
 #include "platform/tab_control.h"
@@ -111,13 +112,13 @@ TEST_F(GhostingTest, SetButtonsWriteTheBlendAndItIsBlendedAgain)
 
     tab->Command30_Click();
     EXPECT_EQ(layers->Image1->Image(), first);
-    EXPECT_EQ(layers->Ckey1->Image(), first);
+    EXPECT_EQ(form->colorKeying->Ckey1->Image(), first);
     EXPECT_EQ(tab->Picture11->Image(),
               QuadrantImage(RGB(64, 191, 3), RGB(125, 63, 162), RGB(191, 64, 2), RGB(60, 60, 202)));
 
     tab->Slider1->setValueFromCode(0);
     tab->Command29_Click(); // the blend at weight 0 is layer B itself
     EXPECT_EQ(layers->Image2->Image(), b);
-    EXPECT_EQ(layers->Ckey2->Image(), b);
+    EXPECT_EQ(form->colorKeying->Ckey2->Image(), b);
     EXPECT_EQ(tab->Picture11->Image(), b);
 }

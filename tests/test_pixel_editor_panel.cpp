@@ -1,10 +1,13 @@
 // The sliding tool panel, the selection actions and the transfer between
 // the editing surface and layers A and B.
 #include <QCoreApplication>
+#include <QAbstractItemView>
 #include <QElapsedTimer>
 #include <QTest>
 
 #include "test_pixel_editor_fixture.h"
+#include "layer_tools/color_keying.h"
+#include "layer_tools/ghosting.h"
 
 namespace {
 
@@ -422,8 +425,8 @@ TEST_F(PixelEditing, SetWritesTheTileIntoTheLayerWithoutRefreshingItsMirrors)
     EXPECT_EQ(L.Image1->Image(), a); // View A then Set A: unchanged
 
     // Edit, then Set B: layer B takes the tile; its mirrors keep the old one.
-    const QImage mirrorBefore = L.Ckey2->Image();
-    const QImage ghostBefore = L.Picture10->Image();
+    const QImage mirrorBefore = form->colorKeying->Ckey2->Image();
+    const QImage ghostBefore = form->ghosting->Picture10->Image();
     const QImage undoBefore = s->PixBackup->Picture();
     PickPencil();
     s->PaintBrushAt(At(4), At(4), kRed);
@@ -435,8 +438,8 @@ TEST_F(PixelEditing, SetWritesTheTileIntoTheLayerWithoutRefreshingItsMirrors)
     QImage want = a;
     want.setPixel(4, 4, PictureBuffer::ToQRgb(kRed));
     EXPECT_EQ(L.Image2->Image(), want);
-    EXPECT_EQ(L.Ckey2->Image(), mirrorBefore);
-    EXPECT_EQ(L.Picture10->Image(), ghostBefore);
+    EXPECT_EQ(form->colorKeying->Ckey2->Image(), mirrorBefore);
+    EXPECT_EQ(form->ghosting->Picture10->Image(), ghostBefore);
     EXPECT_EQ(pic->Image(), surfaceBefore);
     EXPECT_EQ(s->PixBackup->Picture(), undoBefore);
 }
@@ -452,4 +455,18 @@ TEST_F(PixelEditing, SetReadsInsideEachBlockSoBandLinesAndOriginDotsStayOut)
     pic->SetPixel(7 * 40, 7 * 40, kRed); // a dot at a block's origin
     ed->transfer->Command10_Click();
     EXPECT_EQ(form->layers->Image2->Image(), a);
+}
+
+TEST_F(PixelEditing, BrushListDropsDownWideEnoughForEveryItemWhole)
+{
+    Pick(3); // Pencil unlocks the list
+    s->Combo1->showPopup();
+    QCoreApplication::processEvents();
+    const QAbstractItemView* list = s->Combo1->view();
+    ASSERT_TRUE(list->isVisible());
+    for (int row = 0; row < s->Combo1->count(); ++row) {
+        const QModelIndex item = list->model()->index(row, 0);
+        EXPECT_GE(list->viewport()->width(), list->sizeHintForIndex(item).width()) << row;
+    }
+    s->Combo1->hidePopup();
 }

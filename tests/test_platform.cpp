@@ -9,8 +9,10 @@
 #include "core/colour.h"
 #include "core/conversions.h"
 #include "harness.h"
+#include "platform/controls.h"
 #include "platform/file_list.h"
 #include "platform/picture_files.h"
+#include "platform/slanted_line.h"
 
 TEST(PictureBuffer, OnlyWholeImageAssignmentNotifiesAndItDoesSoBeforeReturning)
 {
@@ -133,6 +135,22 @@ TEST(PictureBuffer, LinesExcludeTheirEndPointAndInvertInInvertMode)
     EXPECT_EQ(buf.GetPixel(0, 0), 0x000000FF); // inverted twice
     buf.Line(-5, 7, 20, 7, 0); // clipped, no crash
     EXPECT_EQ(buf.GetPixel(7, 7), 0x00FFFFFF);
+}
+
+TEST(LineControls, AreOnePixelWideAndKeepBothEndsWhicheverComesFirst)
+{
+    QWidget page;
+    page.resize(64, 40);
+    SetBackColor(&page, 0x00FFFFFF);
+    // Separators are given left to right and right to left alike.
+    EXPECT_EQ(Line(&page, "ltr", QPoint(5, 10), QPoint(30, 10))->geometry(), QRect(5, 10, 26, 1));
+    EXPECT_EQ(Line(&page, "rtl", QPoint(30, 20), QPoint(5, 20))->geometry(), QRect(5, 20, 26, 1));
+    EXPECT_EQ(Line(&page, "up", QPoint(40, 30), QPoint(40, 5))->geometry(), QRect(40, 5, 1, 26));
+    // A slanted line rising to the right shows both its end pixels.
+    new SlantedLine(&page, "slant", QPoint(44, 30), QPoint(60, 24), 0x000000FF);
+    const QImage shown = page.grab().toImage();
+    EXPECT_EQ(shown.pixelColor(44, 30), QColor(255, 0, 0));
+    EXPECT_EQ(shown.pixelColor(60, 24), QColor(255, 0, 0));
 }
 
 namespace {

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "harness.h"
+#include "layer_tools/color_keying.h"
+#include "layer_tools/ghosting.h"
 #include "layer_tools/quarter_tiles.h"
 #include "platform/controls.h"
 #include "platform/wrap_button.h"
@@ -26,7 +28,7 @@ struct QuarterTilesTest : FormFixture {
         tab = form->quarterTiles.get();
         layers = form->layers.get();
         for (PictureBuffer* mirror :
-             {layers->Ckey1, layers->Ckey2, layers->Ckey3, layers->Picture9, layers->Picture10}) {
+             {form->colorKeying->Ckey1, form->colorKeying->Ckey2, form->colorKeying->Ckey3, form->ghosting->Picture9, form->ghosting->Picture10}) {
             mirror->onChange = [this, previous = mirror->onChange] {
                 ++mirrorChanges;
                 if (previous)
@@ -91,7 +93,7 @@ TEST_F(QuarterTilesTest, FourCornersBuildOneTileWithoutRefreshingTheMirrors)
 {
     const QImage before = PatternImage(64, 64, 3);
     layers->Image1->setPicture(before);
-    const QImage ckeyBefore = layers->Ckey1->Image(), ghostBefore = layers->Picture9->Image();
+    const QImage ckeyBefore = form->colorKeying->Ckey1->Image(), ghostBefore = form->ghosting->Picture9->Image();
     mirrorChanges = 0;
 
     // Four different reductions into the four corners of layer A.
@@ -111,8 +113,8 @@ TEST_F(QuarterTilesTest, FourCornersBuildOneTileWithoutRefreshingTheMirrors)
     }
     // Layer B, the mirrors of A and the tab's own tiles are untouched by the pastes.
     EXPECT_EQ(layers->Image2->Image(), sources[3]);
-    EXPECT_EQ(layers->Ckey1->Image(), ckeyBefore);
-    EXPECT_EQ(layers->Picture9->Image(), ghostBefore);
+    EXPECT_EQ(form->colorKeying->Ckey1->Image(), ckeyBefore);
+    EXPECT_EQ(form->ghosting->Picture9->Image(), ghostBefore);
     EXPECT_EQ(tab->Picture7->Image(), sources[3]);
 
     // Pasting the same corner again changes nothing.

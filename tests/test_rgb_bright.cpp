@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "harness.h"
+#include "layer_tools/color_keying.h"
 #include "layer_tools/ghosting.h"
 #include "layer_tools/rgb_bright.h"
 #include "platform/controls.h"
@@ -171,14 +172,14 @@ TEST_F(RgbBrightTest, SetButtonsReplaceTheLayerAndRunItsCascade)
 
     tab->Command25_Click();
     EXPECT_EQ(form->layers->Image2->Image(), tinted);
-    EXPECT_EQ(form->layers->Ckey3->Image(), tinted);
+    EXPECT_EQ(form->colorKeying->Ckey3->Image(), tinted);
     EXPECT_EQ(form->ghosting->Picture11->Image(), tinted); // recomputed from the new layer B
 
     tab->R->setValueFromCode(10);
     tab->Command26_Click();
     EXPECT_EQ(form->layers->Image1->Image(),
               QuadrantImage(RGB(10, 8, 22), RGB(2, 255, 135), RGB(20, 192, 96), RGB(0, 2, 255)));
-    EXPECT_EQ(form->layers->Ckey1->Image(), form->layers->Image1->Image());
+    EXPECT_EQ(form->colorKeying->Ckey1->Image(), form->layers->Image1->Image());
     EXPECT_EQ(tab->Picture5->Image(), source); // the tab's own state stays
     EXPECT_EQ(tab->R->Value(), 10);
 }

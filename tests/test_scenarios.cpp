@@ -79,7 +79,7 @@ TEST_F(UserWorkflow, LoadPickKeyTurnStampSaveAndLoadBack)
     EXPECT_EQ(layers.Image1->Image(), keyed);
     // The replaced layer reached the keying thumbnail and the ghosting input,
     // and the blend was recomputed.
-    EXPECT_EQ(layers.Ckey1->Image(), keyed);
+    EXPECT_EQ(form->colorKeying->Ckey1->Image(), keyed);
     EXPECT_EQ(form->ghosting->Picture9->Image(), keyed);
     EXPECT_NE(form->ghosting->Picture11->revision(), blendBefore);
 
@@ -91,12 +91,12 @@ TEST_F(UserWorkflow, LoadPickKeyTurnStampSaveAndLoadBack)
     turn.Command42_Click();
     const QImage turned = keyed.transformed(QTransform().rotate(90));
     EXPECT_EQ(layers.Image2->Image(), turned);
-    EXPECT_EQ(layers.Ckey2->Image(), turned);
+    EXPECT_EQ(form->colorKeying->Ckey2->Image(), turned);
 
     // Stamp both into the Custom Texture Set, save, and load it back.
     bins.Picture2_MouseDown(1, 0, 70, 70);
     bins.Picture2_MouseDown(2, 0, 200, 130);
-    ASSERT_EQ(bins.CustomSetHeight, 192);
+    ASSERT_EQ(bins.CustomSetHeight(), 192);
     dialogs.saveAnswers = {folder.file("mine")};
     form->ToolPick_Click(12); // Save
     ASSERT_FALSE(dialogs.shown.empty());

@@ -3,15 +3,18 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDataStream>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMouseEvent>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include "harness.h"
+#include "layer_tools/color_keying.h"
+#include "layer_tools/ghosting.h"
 #include "platform/controls.h"
 #include "platform/dir_list.h"
 #include "platform/file_list.h"
@@ -46,6 +49,18 @@ QByteArray HugeBitmapHeader(qint32 w, qint32 h)
       << qint32(2835) << quint32(0) << quint32(0);
     b.append(16, '\0');
     return b;
+}
+
+// A left click in the middle of a widget, pressed and released.
+void Click(QWidget* widget)
+{
+    const QPointF at = QRectF(widget->rect()).center();
+    QMouseEvent press(QEvent::MouseButtonPress, at, widget->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(widget, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, widget->mapToGlobal(at), Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(widget, &release);
 }
 
 bool SameTile(const PictureBuffer* buf, const QImage& expected)
@@ -109,11 +124,11 @@ TEST_F(TileWindow, ImportIntoBReplacesOnlyLayerBRunsItsMirrorsAndCloses)
     w->Command1_Click();
 
     EXPECT_TRUE(SameTile(layers->Image2, tile));
-    EXPECT_TRUE(SameTile(layers->Ckey2, tile));
-    EXPECT_TRUE(SameTile(layers->Ckey3, tile));
-    EXPECT_TRUE(SameTile(layers->Picture10, tile));
+    EXPECT_TRUE(SameTile(form->colorKeying->Ckey2, tile));
+    EXPECT_TRUE(SameTile(form->colorKeying->Ckey3, tile));
+    EXPECT_TRUE(SameTile(form->ghosting->Picture10, tile));
     EXPECT_TRUE(SameTile(layers->Image1, startA));
-    EXPECT_TRUE(SameTile(layers->Picture9, startA));
+    EXPECT_TRUE(SameTile(form->ghosting->Picture9, startA));
     EXPECT_FALSE(w->isVisible());
     EXPECT_TRUE(Messages().isEmpty());
 }
@@ -126,8 +141,8 @@ TEST_F(TileWindow, ImportIntoAReadsOtherPictureFormatsUnderAnyName)
     Form5* w = Open(true, "stone.dat");
     w->Command1_Click();
     EXPECT_TRUE(SameTile(layers->Image1, tile));
-    EXPECT_TRUE(SameTile(layers->Ckey1, tile));
-    EXPECT_TRUE(SameTile(layers->Picture9, tile));
+    EXPECT_TRUE(SameTile(form->colorKeying->Ckey1, tile));
+    EXPECT_TRUE(SameTile(form->ghosting->Picture9, tile));
     EXPECT_TRUE(SameTile(layers->Image2, startB));
     EXPECT_TRUE(Messages().isEmpty());
 }
@@ -151,6 +166,13 @@ TEST_F(TileWindow, PicturesOfOtherSizesFillTheLayerFromItsTopLeft)
     EXPECT_EQ(layers->Image1->Image().size(), QSize(64, 64));
     EXPECT_LE(layers->Image1->Picture().width(), 64);
     EXPECT_LE(layers->Image1->Picture().height(), 64);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    // Any picture within the 8192 x 8192 pixel cap, beyond Qt's own default limit.
+    WriteBytes(path("huge.png"), SolidPng(6000, 6000, 0x00336699));
+    Open(true, "huge.png")->Command1_Click();
+    EXPECT_TRUE(Messages().isEmpty()) << Messages().join('\n').toStdString();
+    EXPECT_TRUE(SameTile(layers->Image1, SolidImage(64, 64, 0x00336699)));
 }
 
 TEST_F(TileWindow, FilesThatGiveNoPictureLeaveTheLayersAndKeepTheWindowOpen)
@@ -165,16 +187,17 @@ TEST_F(TileWindow, FilesThatGiveNoPictureLeaveTheLayersAndKeepTheWindowOpen)
     for (int i = 0; i < noise.size(); ++i)
         noise[i] = char((unsigned(i) * 7919u) >> 3);
     WriteBytes(path("noise.bmp"), noise);
+    WriteShortPictures(files.path());
 
-    const QStringList names{"missing.bmp", "", "empty.bmp", "notes.txt", "torn.bmp",
-                            "huge.bmp",    "folder.bmp", "pipe.bmp", "noise.bmp"};
+    const QStringList names{"missing.bmp", "",          "empty.bmp", "notes.txt", "torn.bmp",  "huge.bmp",
+                            "folder.bmp",  "pipe.bmp", "noise.bmp", "short.bmp", "short.png", "short.jpg"};
     for (const QString& name : names) {
         dialogs.shown.clear();
         Form5* w = Open(true, name);
         w->Command3_Click(); // into B
         w->Command1_Click();
         EXPECT_TRUE(SameTile(layers->Image2, startB)) << name.toStdString();
-        EXPECT_TRUE(SameTile(layers->Picture10, startB)) << name.toStdString();
+        EXPECT_TRUE(SameTile(form->ghosting->Picture10, startB)) << name.toStdString();
         EXPECT_TRUE(w->isVisible()) << name.toStdString();
         ASSERT_EQ(dialogs.shown.size(), 1u) << name.toStdString();
         EXPECT_TRUE(dialogs.shown[0].text.startsWith("The tile was not imported")) << name.toStdString();
@@ -272,6 +295,34 @@ TEST_F(TileWindow, FailedExportKeepsTheWindowOpenWithTheEndingAddedAndLosesNothi
     EXPECT_EQ(w->Text1->Text(), "no/such/folder/tile.bmp");
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_NE(dialogs.shown[0].text, "Single texture tile saved successfully!");
+    w->Command2_Click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    // When the working folder is gone the window shows no folder, and neither
+    // way guesses one.
+    const QString here = QDir::currentPath();
+    QString name;
+    {
+        QTemporaryDir gone;
+        ASSERT_TRUE(QDir::setCurrent(gone.path()));
+        name = QFileInfo(gone.path()).fileName(); // a name no other file has
+    }
+    for (bool import : {false, true}) {
+        dialogs.shown.clear();
+        import ? form->imprtlayer_Click() : form->exbit_Click();
+        w = form->form5;
+        EXPECT_EQ(w->Dir1->ListCount(), 0);
+        w->Text1->setTextValue(name);
+        Click(w->Command1);
+        EXPECT_TRUE(w->isVisible());
+        ASSERT_EQ(dialogs.shown.size(), 1u);
+        EXPECT_TRUE(dialogs.shown[0].text.contains("no folder is shown")) << dialogs.shown[0].text.toStdString();
+        w->Command2_Click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    QDir::setCurrent(here);
+    EXPECT_FALSE(QFile::exists("/" + name + ".bmp"));
+    EXPECT_TRUE(SameTile(layers->Image1, startA));
 }
 
 TEST_F(TileWindow, OneWindowServesBothModesAndClosingDiscardsItsState)

@@ -168,6 +168,14 @@ TEST_F(TipWindow, MissingEmptyOrUnreadableTipFilesExplainThemselvesOrStayBlank)
         EXPECT_TRUE(tip.lblTipText->text().startsWith("That the TIPOFDAY.TXT file was not found?"));
         QDir(folder.dir.path()).rmdir("TIPOFDAY.TXT");
     }
+    {
+        // Nor is a pipe, which is never opened: that would wait for a writer.
+        ASSERT_EQ(mkfifo(folder.file("TIPOFDAY.TXT").toLocal8Bit().constData(), 0600), 0);
+        frmTip tip;
+        ASSERT_TRUE(tip.Form_Load());
+        EXPECT_EQ(tip.lblTipText->text(), tips::UnreadableText());
+        QFile::remove(folder.file("TIPOFDAY.TXT"));
+    }
     if (geteuid() != 0) {
         WriteTips("secret\n");
         ASSERT_EQ(chmod(folder.file("TIPOFDAY.TXT").toLocal8Bit().constData(), 0), 0);

@@ -12,6 +12,7 @@
 #include "platform/controls.h"
 #include "platform/picture_buffer.h"
 #include "platform/style.h"
+#include "platform/tab_control.h"
 #include "texture_set/layers.h"
 
 namespace {
@@ -19,6 +20,8 @@ namespace {
 constexpr Colour kPlayGreen = 0x0000C000;
 constexpr Colour kStopRed = 0x000000FF;
 
+constexpr int kPageWidth = 477;
+constexpr int kPageHeight = 568;
 constexpr int kTileSize = 64;
 constexpr int kStartSpeed = 5;
 
@@ -145,30 +148,38 @@ private:
 AnimationViewer::AnimationViewer(QWidget* page, Layers& layers) : layers_(layers), page_(page)
 {
     // Created back to front: each control lies over those made before it.
-    Shape9 = Shape(page, QStringLiteral("Shape9"), QRect(0, 0, 477, 568), style::kPageGrey, style::kPageGrey);
+    Shape9 = Shape(page, QStringLiteral("Shape9"), QRect(0, 0, kPageWidth, kPageHeight), style::kPageGrey, style::kPageGrey);
+    // The tab captions cover the page's top rows: the controls stand that much
+    // lower than their layout positions, keeping their order and spacing.
+    auto* content = new QWidget(page);
+    content->setObjectName(QStringLiteral("AnimationViewerContent"));
+    content->setGeometry(0, TabControl::kCaptionHeight, kPageWidth, kPageHeight - TabControl::kCaptionHeight);
+
 
     const QImage strip = artwork::FilmStrip();
     auto filmStrip = [&](const char* name, int left, int top) {
-        auto* img = new PictureBuffer(page, QString::fromLatin1(name), left, top, strip.width(), strip.height(),
-                                      style::kBlack);
+        // The bar at the right runs on past the page's edge: it is as wide as
+        // what the page shows of it.
+        const int width = std::min(strip.width(), kPageWidth - left);
+        auto* img = new PictureBuffer(content, QString::fromLatin1(name), left, top, width, strip.height(), style::kBlack);
         img->setPicture(strip);
         return img;
     };
     Image6 = filmStrip("Image6", 0, 0);
     Image7 = filmStrip("Image7", 350, 0);
-    Shape15 = Shape(page, QStringLiteral("Shape15"), QRect(0, 21, 477, 64), style::kBlack, style::kBlack);
+    Shape15 = Shape(content, QStringLiteral("Shape15"), QRect(0, 21, 477, 64), style::kBlack, style::kBlack);
     for (int v = 0; v < kViews; ++v)
-        Picture16[static_cast<size_t>(v)] = new PictureBuffer(page, QStringLiteral("Picture16_%1").arg(v),
+        Picture16[static_cast<size_t>(v)] = new PictureBuffer(content, QStringLiteral("Picture16_%1").arg(v),
                                                               kViewLeft[static_cast<size_t>(v)], kViewTop,
                                                               kTileSize, kTileSize, style::kBlack);
     Image5 = filmStrip("Image5", 0, 85);
     Image8 = filmStrip("Image8", 350, 85);
 
-    Label7 = new Label(page, QStringLiteral("Label7"), QRect(28, 112, 176, 15), QStringLiteral("Frames in animation:"));
+    Label7 = new Label(content, QStringLiteral("Label7"), QRect(28, 112, 176, 15), QStringLiteral("Frames in animation:"));
 
-    Command51 = new CommandButton(page, QStringLiteral("Command51"), QRect(252, 126, 113, 29), QStringLiteral("Play"));
+    Command51 = new CommandButton(content, QStringLiteral("Command51"), QRect(252, 126, 113, 29), QStringLiteral("Play"));
     Command51->setToolTip(QStringLiteral("Play Animation"));
-    Command52 = new CommandButton(page, QStringLiteral("Command52"), QRect(371, 126, 85, 29), QStringLiteral("Stop"));
+    Command52 = new CommandButton(content, QStringLiteral("Command52"), QRect(371, 126, 85, 29), QStringLiteral("Stop"));
     Command52->setToolTip(QStringLiteral("Stop Animation"));
     // A style sheet, unlike the palette, colours a push button under every style.
     auto colourButton = [](CommandButton* b, Colour face) {
@@ -179,19 +190,19 @@ AnimationViewer::AnimationViewer(QWidget* page, Layers& layers) : layers_(layers
     colourButton(Command51, kPlayGreen);
     colourButton(Command52, kStopRed);
 
-    Line5 = ::Line(page, QStringLiteral("Line5"), QPoint(252, 161), QPoint(455, 161), style::kDarkGrey);
-    Line1 = ::Line(page, QStringLiteral("Line1"), QPoint(252, 162), QPoint(455, 162), style::kWhite);
+    Line5 = ::Line(content, QStringLiteral("Line5"), QPoint(252, 161), QPoint(455, 161), style::kDarkGrey);
+    Line1 = ::Line(content, QStringLiteral("Line1"), QPoint(252, 162), QPoint(455, 162), style::kWhite);
 
     // The path lies behind the slots and shows in the gaps between them.
     for (size_t i = 0; i < kFramePath.size(); ++i) {
         const auto& p = kFramePath[i];
-        FramePath[i] = ::Line(page, QStringLiteral("Line%1").arg(15 + static_cast<int>(i)), QPoint(p[0], p[1]),
+        FramePath[i] = ::Line(content, QStringLiteral("Line%1").arg(15 + static_cast<int>(i)), QPoint(p[0], p[1]),
                               QPoint(p[2], p[3]), style::kBlack);
     }
 
     for (int s = 0; s < kSlots; ++s) {
         const auto i = static_cast<size_t>(s);
-        Picture17[i] = new PictureBuffer(page, QStringLiteral("Picture17_%1").arg(s),
+        Picture17[i] = new PictureBuffer(content, QStringLiteral("Picture17_%1").arg(s),
                                          kSlotColumnLeft[static_cast<size_t>(s % 3)],
                                          kSlotRowTop[static_cast<size_t>(s / 3)], kTileSize, kTileSize,
                                          style::kWhite); // an empty slot
@@ -204,25 +215,25 @@ AnimationViewer::AnimationViewer(QWidget* page, Layers& layers) : layers_(layers
         Label24[i]->setAttribute(Qt::WA_TransparentForMouseEvents);
     }
 
-    Label25 = new Label(page, QStringLiteral("Label25"), QRect(252, 168, 211, 29),
+    Label25 = new Label(content, QStringLiteral("Label25"), QRect(252, 168, 211, 29),
                         QStringLiteral("Speed up or slow down the animation with the delay slider:"));
-    animspeed = new Slider(page, QStringLiteral("animspeed"), QRect(245, 203, 218, 22), Qt::Horizontal, 1, 50, 1, 1);
+    animspeed = new Slider(content, QStringLiteral("animspeed"), QRect(245, 203, 218, 22), Qt::Horizontal, 1, 50, 1, 1);
     animspeed->setValueFromCode(kStartSpeed);
     animspeed->setToolTip(QStringLiteral("Animation delay"));
-    Label21 = new Label(page, QStringLiteral("Label21"), QRect(252, 238, 204, 43),
+    Label21 = new Label(content, QStringLiteral("Label21"), QRect(252, 238, 204, 43),
                         QStringLiteral("Use the animation viewer to view and find mistakes or glitches in the "
                                        "texture set animations."));
-    Label22 = new Label(page, QStringLiteral("Label22"), QRect(252, 294, 211, 43),
+    Label22 = new Label(content, QStringLiteral("Label22"), QRect(252, 294, 211, 43),
                         QStringLiteral("To add a frame to the list to the left, simply left click to load in "
                                        "layer A, or right click to load in layer B."));
-    Label23 = new Label(page, QStringLiteral("Label23"), QRect(28, 378, 134, 22), QStringLiteral("Play through frame number"),
+    Label23 = new Label(content, QStringLiteral("Label23"), QRect(28, 378, 134, 22), QStringLiteral("Play through frame number"),
                         Qt::AlignLeft | Qt::AlignVCenter);
     Label23->setWordWrap(true);
-    Text8 = new TextBox(page, QStringLiteral("Text8"), QRect(161, 378, 71, 22), QStringLiteral("9"));
-    Check1 = new CheckBox(page, QStringLiteral("Check1"), QRect(252, 378, 183, 15),
+    Text8 = new TextBox(content, QStringLiteral("Text8"), QRect(161, 378, 71, 22), QStringLiteral("9"));
+    Check1 = new CheckBox(content, QStringLiteral("Check1"), QRect(252, 378, 183, 15),
                           QStringLiteral("Simultaneous frame increment"));
     Check1->setValue(1);
-    Label26 = new Label(page, QStringLiteral("Label26"), QRect(252, 399, 162, 50),
+    Label26 = new Label(content, QStringLiteral("Label26"), QRect(252, 399, 162, 50),
                         QStringLiteral("Plays the same frame in each section of the multi-frame section. "
                                        "Disabled, the frames will cycle."));
 
@@ -234,7 +245,7 @@ AnimationViewer::AnimationViewer(QWidget* page, Layers& layers) : layers_(layers
     // The check box's caption needs a little more room than its box had.
     Check1->resize(211, 15);
 
-    anim = new Timer(page, QStringLiteral("anim"), 0, false);
+    anim = new Timer(content, QStringLiteral("anim"), 0, false);
 
     slotMouse_ = new SlotMouse(*this, Picture17);
     Command51->onClick = [this] { Command51_Click(); };

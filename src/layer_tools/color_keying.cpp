@@ -11,18 +11,6 @@
 #include "platform/style.h"
 #include "texture_set/layers.h"
 
-namespace {
-
-// Black or white, whichever reads better on the colour c, so the key
-// colour's caption stays legible whatever colour is picked.
-Colour CaptionColourOn(Colour c)
-{
-    const RgbParts p = SplitColor(c);
-    return (299 * p.red + 587 * p.green + 114 * p.blue) >= 128000 ? 0x00000000 : 0x00FFFFFF;
-}
-
-} // namespace
-
 bool KeepsTopPixel(Colour pixel, Colour key, bool nearKeying, int tolerance)
 {
     if (!nearKeying)
@@ -54,6 +42,16 @@ void KeyOver(QImage& result, const QImage& top, Colour key, bool nearKeying, int
 
 ColorKeying::ColorKeying(QWidget* page, Layers& layers) : layers_(layers)
 {
+    // The mirrors start with the layers' pictures. Ckey2 lies under Ckey1,
+    // Ckey3 over it: the creation order stacks them.
+    Ckey2 = new PictureBuffer(page, QStringLiteral("Ckey2"), 322, 49, 64, 64, style::kNavy);
+    Ckey1 = new PictureBuffer(page, QStringLiteral("Ckey1"), 294, 21, 64, 64, style::kNavy);
+    Ckey3 = new PictureBuffer(page, QStringLiteral("Ckey3"), 322, 49, 64, 64, style::kNavy);
+    Ckey1->setPicture(layers.Image1->Image());
+    Ckey2->setPicture(layers.Image2->Image());
+    Ckey3->setPicture(layers.Image2->Image());
+    Ckey3->hide();
+
     // The backdrop lies under everything on the page, the mirrors included.
     Shape10 = Shape(page, QStringLiteral("Shape10"), QRect(0, 0, 477, 596), style::kPageGrey, style::kPageGrey);
     Shape10->lower();
@@ -106,6 +104,8 @@ ColorKeying::ColorKeying(QWidget* page, Layers& layers) : layers_(layers)
     CKeyPicker->onMouseDown = [this](int b, int s, float x, float y) { CKeyPicker_MouseDown(b, s, x, y); };
     CKeyPicker->onMouseMove = [this](int b, int s, float x, float y) { CKeyPicker_MouseMove(b, s, x, y); };
     CKeyPicker->onMouseUp = [this](int b, int s, float x, float y) { CKeyPicker_MouseUp(b, s, x, y); };
+    Ckey1->onChange = [this] { Ckey1_Change(); };
+    Ckey3->onChange = [this] { Ckey3_Change(); };
     Command12->onClick = [this] { Command12_Click(); };
     Command13->onClick = [this] { Command13_Click(); };
     Command14->onClick = [this] { Command14_Click(); };
@@ -113,26 +113,26 @@ ColorKeying::ColorKeying(QWidget* page, Layers& layers) : layers_(layers)
     Slider2->onMouseUp = [this](int b, int s, float x, float y) { Slider2_MouseUp(b, s, x, y); };
 }
 
-bool ColorKeying::LayerBOnTop() const { return layers_.Ckey3->Visible(); }
+bool ColorKeying::LayerBOnTop() const { return Ckey3->Visible(); }
 
 Colour ColorKeying::KeyColour() const { return Label4->BackColor(); }
 
 void ColorKeying::SetKeyColour(Colour c)
 {
     Label4->setBackColor(c);
-    Label4->setForeColor(CaptionColourOn(c));
+    Label4->setForeColor(style::CaptionColourOn(c));
 }
 
 void ColorKeying::Ckey1_Change()
 {
     if (!LayerBOnTop())
-        CKeyPicker->setPicture(layers_.Ckey1->Image());
+        CKeyPicker->setPicture(Ckey1->Image());
 }
 
 void ColorKeying::Ckey3_Change()
 {
     if (LayerBOnTop())
-        CKeyPicker->setPicture(layers_.Ckey2->Image());
+        CKeyPicker->setPicture(Ckey2->Image());
 }
 
 void ColorKeying::PickKey(float X, float Y)
@@ -155,25 +155,25 @@ void ColorKeying::CKeyPicker_MouseUp(int /*Button*/, int /*Shift*/, float /*X*/,
 
 void ColorKeying::Command12_Click()
 {
-    layers_.Ckey1->setPicture(layers_.Image1->Image());
-    layers_.Ckey2->setPicture(layers_.Image2->Image());
-    layers_.Ckey3->setPicture(layers_.Image2->Image());
+    Ckey1->setPicture(layers_.Image1->Image());
+    Ckey2->setPicture(layers_.Image2->Image());
+    Ckey3->setPicture(layers_.Image2->Image());
     if (!LayerBOnTop()) {
         Command12->setCaption(QString::fromLatin1(kBTop));
-        CKeyPicker->setPicture(layers_.Ckey3->Image());
-        layers_.Ckey3->setVisibleFlag(true);
+        CKeyPicker->setPicture(Ckey3->Image());
+        Ckey3->setVisibleFlag(true);
     } else {
         Command12->setCaption(QString::fromLatin1(kATop));
-        CKeyPicker->setPicture(layers_.Ckey1->Image());
-        layers_.Ckey3->setVisibleFlag(false);
+        CKeyPicker->setPicture(Ckey1->Image());
+        Ckey3->setVisibleFlag(false);
     }
 }
 
 void ColorKeying::Command13_Click()
 {
     const bool bOnTop = LayerBOnTop();
-    const PictureBuffer* base = bOnTop ? layers_.Ckey1 : layers_.Ckey2;
-    const PictureBuffer* top = bOnTop ? layers_.Ckey2 : layers_.Ckey1;
+    const PictureBuffer* base = bOnTop ? Ckey1 : Ckey2;
+    const PictureBuffer* top = bOnTop ? Ckey2 : Ckey1;
     Picture4->setPicture(base->Image());
     KeyOver(Picture4->imageForDrawing(), top->Image(), KeyColour(), Check3->Value() == 1, Slider2->Value());
     Picture4->markDrawn();

@@ -2,8 +2,9 @@
 // The Color Keying tab: lays the top layer over the other with a key colour
 // made transparent, and writes the result back to layer A or B.
 //
-// The tab works on its own copies of the layers (Ckey1 = A, Ckey2/Ckey3 = B,
-// owned by Layers and placed on this page). Its state lives in its controls:
+// The tab works on its own copies of the layers, its mirrors (Ckey1 = A,
+// Ckey2/Ckey3 = B), which it places on its page; the main window hands them
+// to Layers, which copies a replaced layer into them. Its state lives in its controls:
 // the key colour is Label4's background colour, "layer B on top" is Ckey3's
 // visibility, near keying is Check3 and the tolerance is Slider2.
 #include <QImage>
@@ -69,7 +70,10 @@ public:
     bool LayerBOnTop() const;
     Colour KeyColour() const;
 
-    // Controls (the mirrors Ckey1..Ckey3 belong to Layers).
+    // Controls
+    PictureBuffer* Ckey1 = nullptr; // mirror of layer A
+    PictureBuffer* Ckey2 = nullptr; // mirror of layer B
+    PictureBuffer* Ckey3 = nullptr; // mirror of layer B; shown while layer B is on top
     QFrame* Shape10 = nullptr;
     Label* Label5 = nullptr;
     CommandButton* Command12 = nullptr;

@@ -3,9 +3,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QImageReader>
 #include <QList>
 #include <QStringDecoder>
+
+#include "platform/environment.h"
+#include "platform/picture_files.h"
 
 namespace {
 
@@ -28,10 +30,10 @@ FilterInstructionsResult Fail(const QString& why) { return FilterInstructionsRes
 
 FilterInstructionsResult ReadFilterInstructions(const QString& path)
 {
-    const QFileInfo info(path);
-    if (!info.exists())
+    if (!QFileInfo::exists(path))
         return Fail(QStringLiteral("its file was not found"));
-    if (!info.isFile())
+    // Folders, pipes and devices are refused before anything opens them.
+    if (!IsRegularFile(path))
         return Fail(QStringLiteral("it is not a file"));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -84,17 +86,20 @@ QString FilterBitmapPath(const QString& filtersFolder, const QString& bitmapName
 
 FilterBitmapResult LoadFilterBitmap(const QString& path)
 {
-    const QFileInfo info(path);
-    const QString name = info.fileName();
+    const QString name = QFileInfo(path).fileName();
     auto fail = [](const QString& why) { return FilterBitmapResult{std::nullopt, why}; };
-    if (!info.exists() || !info.isFile())
+    PictureFile file(path);
+    switch (file.fault()) {
+    case PictureFault::None:
+        break;
+    case PictureFault::Missing:
+    case PictureFault::NotAFile:
         return fail(QStringLiteral("its bitmap '%1' was not found in the Filters folder").arg(name));
-
-    QImageReader reader(path);
-    reader.setDecideFormatFromContent(true);
-    // Targa files are texture sets, never filter bitmaps.
-    if (!reader.canRead() || reader.format().toLower() == "tga")
+    case PictureFault::CannotOpen:
+        return fail(QStringLiteral("its bitmap '%1' could not be opened").arg(name));
+    default:
         return fail(QStringLiteral("its bitmap '%1' is not a picture").arg(name));
+    }
     auto wrongSize = [&](QSize s, const char* bound, int side) {
         return fail(QStringLiteral("its bitmap '%1' is %2 x %3 pixels; a filter bitmap must be %4 %5 x %5")
                         .arg(name)
@@ -105,7 +110,7 @@ FilterBitmapResult LoadFilterBitmap(const QString& path)
     };
     auto tooSmall = [](QSize s) { return s.width() < kFilterSide || s.height() < kFilterSide; };
     auto tooLarge = [](QSize s) { return s.width() > kMaxFilterBitmapSide || s.height() > kMaxFilterBitmapSide; };
-    const QSize announced = reader.size();
+    const QSize announced = file.size();
     if (announced.isValid()) {
         if (tooSmall(announced))
             return wrongSize(announced, "at least", kFilterSide);
@@ -114,15 +119,14 @@ FilterBitmapResult LoadFilterBitmap(const QString& path)
     }
     // Only the top-left 64 x 64 pixels act as the filter.
     const QRect used(0, 0, kFilterSide, kFilterSide);
-    reader.setClipRect(used);
-    QImage img = reader.read();
-    if (img.isNull())
+    std::optional<QImage> img = file.read(qint64(kMaxFilterBitmapSide) * kMaxFilterBitmapSide, used);
+    if (!img)
         return fail(QStringLiteral("its bitmap '%1' could not be read as a picture").arg(name));
-    if (img.size() != used.size()) {
+    if (img->size() != used.size()) {
         // A reader that announced no size, or ignored the clip.
-        if (tooSmall(img.size()))
-            return wrongSize(img.size(), "at least", kFilterSide);
-        img = img.copy(used);
+        if (tooSmall(img->size()))
+            return wrongSize(img->size(), "at least", kFilterSide);
+        img = img->copy(used);
     }
-    return FilterBitmapResult{img.convertToFormat(QImage::Format_RGB32), QString()};
+    return FilterBitmapResult{std::move(img), QString()};
 }

@@ -4,7 +4,6 @@
 #include "platform/controls.h"
 #include "platform/picture_buffer.h"
 #include "platform/slanted_line.h"
-#include "platform/style.h"
 #include "texture_set/layers.h"
 
 namespace {
@@ -76,14 +75,19 @@ QImage EnlargeTwice(const QImage& source)
 
 Ghosting::Ghosting(QWidget* page, Layers& layers) : layers_(layers)
 {
+    // The mirrors stay hidden and start empty (navy), out of step with the
+    // layers until a layer is first replaced.
+    Picture10 = new PictureBuffer(page, QStringLiteral("Picture10"), 63, 63, 64, 64, style::kNavy);
+    Picture10->hide();
+    Picture9 = new PictureBuffer(page, QStringLiteral("Picture9"), 63, 203, 64, 64, style::kNavy);
+    Picture9->hide();
+
     // The backdrop takes the grey of the other tab pages.
     Shape12 = Shape(page, QStringLiteral("Shape12"), QRect(0, 0, 477, 596), style::kPageGrey, style::kPageGrey);
     Shape12->lower();
     Label13 = new Label(page, QStringLiteral("Label13"), QRect(21, 21, 197, 36),
                         QStringLiteral("Adjust the transparency level between the two textures with the slider bar:"));
-    Picture10 = layers.Picture10;
     Picture11 = new PictureBuffer(page, QStringLiteral("Picture11"), 63, 133, 64, 64, style::kNavy);
-    Picture9 = layers.Picture9;
     Line11 = new SlantedLine(page, QStringLiteral("Line11"), QPoint(126, 133), QPoint(147, 126));
     Line12 = new SlantedLine(page, QStringLiteral("Line12"), QPoint(126, 196), QPoint(147, 203));
     Picture12 = new PictureBuffer(page, QStringLiteral("Picture12"), 147, 98, 128, 128, style::kNavy);
@@ -109,6 +113,8 @@ Ghosting::Ghosting(QWidget* page, Layers& layers) : layers_(layers)
     for (Label* l : {Label13, Label14})
         style::SetSmallFont(l);
 
+    Picture9->onChange = [this] { Picture9_Change(); };
+    Picture10->onChange = [this] { Picture10_Change(); };
     Slider1->onChange = [this] { Slider1_Change(); };
     Command28->onClick = [this] { Command28_Click(); };
     Command30->onClick = [this] { Command30_Click(); };
@@ -119,6 +125,8 @@ Ghosting::~Ghosting()
 {
     // The controls belong to the tab page and may outlive this unit by a
     // moment: nothing they raise may reach it any more.
+    Picture9->onChange = nullptr;
+    Picture10->onChange = nullptr;
     Slider1->onChange = nullptr;
     for (CommandButton* b : {Command28, Command30, Command29})
         b->onClick = nullptr;

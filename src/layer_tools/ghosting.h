@@ -2,8 +2,9 @@
 // The Ghosting tab: blends layer A over layer B with an adjustable weight.
 //
 // Its inputs are the hidden layer copies Picture9 (layer A) and Picture10
-// (layer B), which take a layer only when that layer is replaced as a whole;
-// each such replacement recomputes the blend (Picture11) at once. The 2x view
+// (layer B), the tab's mirrors: the main window hands them to Layers, so they
+// take a layer only when that layer is replaced as a whole, and each such
+// replacement recomputes the blend (Picture11) at once. The 2x view
 // (Picture12) is redrawn only when the weight changes. The blend can be
 // written back to layer A or B.
 #include <QImage>
@@ -56,8 +57,7 @@ public:
     void Command30_Click();  // set layer A to the blend
     void Command29_Click();  // set layer B to the blend
 
-    // Controls (Picture9 and Picture10 belong to the layers; they are here
-    // for convenience)
+    // Controls
     QFrame* Shape12 = nullptr;
     Label* Label13 = nullptr;
     PictureBuffer* Picture10 = nullptr; // hidden copy of layer B

@@ -99,7 +99,7 @@ Form1::Form1(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), dialogs_(
                             ToQColor(style::kPageGrey));
     SSTab1->setGeometry(7, 133, 477, 568);
 
-    layers = std::make_unique<Layers>(client, *SSTab1);
+    layers = std::make_unique<Layers>(client);
     bins = std::make_unique<TextureBins>(client, Frame1, *layers, dialogs_);
     pixelEditor = std::make_unique<PixelEditor>(SSTab1->page(0), *layers);
     colorKeying = std::make_unique<ColorKeying>(SSTab1->page(1), *layers);
@@ -109,12 +109,12 @@ Form1::Form1(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), dialogs_(
     filterRotate = std::make_unique<FilterRotate>(SSTab1->page(5), *layers, dialogs_);
     animationViewer = std::make_unique<AnimationViewer>(SSTab1->page(6), *layers);
     File1 = filterRotate->File1;
-    // How the units meet: a replaced layer refreshes its mirrors, whose own
-    // handlers update the colour-key picker and the ghost blend.
-    layers->Ckey1->onChange = [this] { Ckey1_Change(); };
-    layers->Ckey3->onChange = [this] { Ckey3_Change(); };
-    layers->Picture9->onChange = [this] { Picture9_Change(); };
-    layers->Picture10->onChange = [this] { Picture10_Change(); };
+    // How the units meet: a replaced layer is copied into its mirrors on the
+    // Color Keying and Ghosting tabs, in this order, and each mirror's own
+    // handler runs before the next copy: Ckey1 and Ckey3 update the colour-key
+    // picker, Picture9 and Picture10 recompute the ghost blend.
+    layers->SetMirrors({colorKeying->Ckey1, ghosting->Picture9},
+                       {colorKeying->Ckey2, colorKeying->Ckey3, ghosting->Picture10});
 
     buildMenus();
     resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
@@ -220,7 +220,7 @@ void Form1::Form_Load()
     pixelEditor->SelectMode = false;
     show();
     pixelEditor->DrawEnabled = true;
-    bins->CustomSetHeight = 0;
+    bins->SetCustomSetHeight(0);
     if (!File1->setPath(QDir(ProgramFolder::Path()).filePath(QStringLiteral("Filters")))) {
         dialogs_.MsgBox(QStringLiteral("Cannot locate 'Filters' folder... filter function will not operate."),
                         MsgButtons::OK);
@@ -235,7 +235,7 @@ void Form1::Form_Unload()
     if (unloading_)
         return;
     unloading_ = true;
-    bins->Unloading = true;
+    bins->Unload();
     if (endProgram)
         endProgram();
 }
@@ -264,11 +264,6 @@ void Form1::filter_Click() { selectTab(5); }
 void Form1::animview_Click() { selectTab(6); }
 
 void Form1::loadtexset_Click() { bins->loadtexset_Click(); }
-
-void Form1::Ckey1_Change() { colorKeying->Ckey1_Change(); }
-void Form1::Ckey3_Change() { colorKeying->Ckey3_Change(); }
-void Form1::Picture9_Change() { ghosting->Picture9_Change(); }
-void Form1::Picture10_Change() { ghosting->Picture10_Change(); }
 
 void Form1::savetexset_Click() { bins->savetexset_Click(); }
 void Form1::lefttoright_Click() { bins->lefttoright_Click(); }

@@ -76,12 +76,6 @@ public:
     void wheremorefilters_Click();
     void chsselect_Click();
 
-    // The layer mirrors' own handlers: the colour-key picker and the ghost blend.
-    void Ckey1_Change();
-    void Ckey3_Change();
-    void Picture9_Change();
-    void Picture10_Change();
-
     // Toolbar: each button runs its menu item.
     void ToolPick_Click(int Index);
     void ToolPick_MouseMove(int Index, int Button, int Shift, float X, float Y);

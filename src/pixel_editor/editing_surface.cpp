@@ -8,11 +8,7 @@
 #include "artwork/pixel_editor_art.h"
 #include "core/conversions.h"
 #include "core/pixel_ops.h"
-#include "pixel_editor/editing_tools.h"
 #include "pixel_editor/pixel_editor.h"
-#include "pixel_editor/selection_actions.h"
-#include "pixel_editor/spray_palette.h"
-#include "pixel_editor/tool_panel.h"
 #include "platform/controls.h"
 #include "platform/picture_buffer.h"
 #include "platform/style.h"
@@ -33,14 +29,14 @@ EditingSurface::EditingSurface(PixelEditor& editor, QWidget* content) : ed_(edit
 {
     const QCursor pencil(QPixmap::fromImage(artwork::PencilCursor()), artwork::kPencilHotX, artwork::kPencilHotY);
 
-    PixEditPic = new PictureBuffer(content, QStringLiteral("PixEditPic"), 14, 14, pixel_ops::kSurfaceSide,
+    PixEditPic = new PictureBuffer(content, QStringLiteral("PixEditPic"), 14, 14 + PixelEditor::kSurfaceDrop, pixel_ops::kSurfaceSide,
                                    pixel_ops::kSurfaceSide, pixel_ops::kWhite);
     PixEditPic->setCursor(pencil);
     PixEditPic->onMouseDown = [this](int b, int s, float x, float y) { PixEditPic_MouseDown(b, s, x, y); };
     PixEditPic->onMouseMove = [this](int b, int s, float x, float y) { PixEditPic_MouseMove(b, s, x, y); };
     PixEditPic->onMouseUp = [this](int b, int s, float x, float y) { PixEditPic_MouseUp(b, s, x, y); };
 
-    PixBackup = new PictureBuffer(content, QStringLiteral("PixBackup"), 7, 615, 449, 449, pixel_ops::kWhite);
+    PixBackup = new PictureBuffer(content, QStringLiteral("PixBackup"), 7, 615 + PixelEditor::kSurfaceDrop, 449, 449, pixel_ops::kWhite);
     PixBackup->setCursor(pencil);
     PixBackup->hide();
 
@@ -52,9 +48,8 @@ EditingSurface::EditingSurface(PixelEditor& editor, QWidget* content) : ed_(edit
     Combo1->setStyleSheet(QStringLiteral("QComboBox { padding: 0px 0px 0px 3px; } "
                                          "QComboBox::drop-down { width: 14px; }"));
 
-    // Below the "View:" and "Set:" rows, beside the brush list: under the
-    // palette there is no room left on the page.
-    Label3 = new Label(content, QStringLiteral("Label3"), QRect(7, 524, 176, 25), QStringLiteral("Current Color"),
+    // The editor fits it under the palette once the palette stands.
+    Label3 = new Label(content, QStringLiteral("Label3"), QRect(), QStringLiteral("Current Color"),
                        Qt::AlignCenter);
     Label3->setFrameShape(QFrame::Panel);
     Label3->setFrameShadow(QFrame::Sunken);
@@ -69,8 +64,7 @@ void EditingSurface::SetCurrentColor(Colour c)
         return;
     Label3->setBackColor(c);
     // Keep the caption readable on dark and light colours alike.
-    const RgbParts p = SplitColor(c);
-    Label3->setForeColor(p.red * 299 + p.green * 587 + p.blue * 114 < 128000 ? 0x00FFFFFF : 0x00000000);
+    Label3->setForeColor(style::CaptionColourOn(c));
 }
 
 void EditingSurface::SetBrush(const QString& text) { Combo1->setCurrentText(text); }
@@ -86,6 +80,26 @@ void EditingSurface::PaintBrushAt(float X, float Y, Colour colour)
 void EditingSurface::TakeUndoPoint() { PixBackup->setPicture(PixEditPic->Image()); }
 
 void EditingSurface::RestoreFromUndoPoint() { PixEditPic->setPicture(PixBackup->Image()); }
+
+void EditingSurface::Undo()
+{
+    PixEditPic->setPicture(PixBackup->Picture());
+    PixEditPic->Refresh();
+}
+
+void EditingSurface::Clear(const QImage& blank)
+{
+    PixBackup->Cls();
+    PixBackup->Refresh();
+    PixEditPic->setPicture(blank);
+    PixEditPic->Refresh();
+}
+
+void EditingSurface::Draw(const std::function<void(QImage&)>& draw)
+{
+    draw(PixEditPic->imageForDrawing());
+    PixEditPic->markDrawn();
+}
 
 void EditingSurface::DrawRubberBand()
 {
@@ -121,13 +135,13 @@ void EditingSurface::EraseLingeringBand()
 void EditingSurface::PixEditPic_MouseDown(int Button, int /*Shift*/, float X, float Y)
 {
     EraseLingeringBand();
-    if (Button == 1 && ed_.spray->bbrush->Value() == 1) {
+    if (Button == 1 && ed_.Spraying()) {
         // A spray press takes no undo point.
-        ed_.spray->SprayAt(X, Y);
+        ed_.SprayAt(X, Y);
         return;
     }
     TakeUndoPoint();
-    ed_.tools->Command32->setEnabled(true);
+    ed_.EnableUndo();
 
     if (ed_.SelectMode && !ed_.SelectAnchored) {
         // Any button anchors. The moving corner starts on the anchor, so a
@@ -141,7 +155,7 @@ void EditingSurface::PixEditPic_MouseDown(int Button, int /*Shift*/, float X, fl
     }
     if (Button == 2) {
         SetCurrentColor(PixEditPic->GetPixel(conv::CLng(X), conv::CLng(Y)));
-        ed_.spray->TintBlendBrush();
+        ed_.TintSprayTip();
     }
     if (Button == 1 && ed_.DrawEnabled) {
         PaintBrushAt(X, Y, CurrentColor());
@@ -151,10 +165,10 @@ void EditingSurface::PixEditPic_MouseDown(int Button, int /*Shift*/, float X, fl
 
 void EditingSurface::PixEditPic_MouseMove(int Button, int /*Shift*/, float X, float Y)
 {
-    ed_.panel->Painttools->hide();
+    ed_.HideToolPanel();
 
-    if (Button == 1 && ed_.spray->bbrush->Value() == 1) {
-        ed_.spray->SprayAt(X, Y);
+    if (Button == 1 && ed_.Spraying()) {
+        ed_.SprayAt(X, Y);
         return;
     }
     if (ed_.SelectMode) {
@@ -181,6 +195,5 @@ void EditingSurface::PixEditPic_MouseUp(int /*Button*/, int /*Shift*/, float /*X
     if (!ed_.SelectMode)
         return;
     ed_.SelectAnchored = false;
-    ed_.selection->cutpaste->show();
-    ed_.selection->cutpaste->raise();
+    ed_.ShowSelectionList();
 }

@@ -2,14 +2,16 @@
 // The editing surface: one tile shown seven times enlarged, painted with a
 // square brush by the left button, read for the current colour by the right
 // button, and marked with a rubber band in selection mode. It also holds the
-// undo point, the current colour and the brush list that the other parts
-// of the editor use.
+// undo point, the current colour and the brush list, which the other parts
+// of the editor reach through PixelEditor.
 #include <cstdint>
+#include <functional>
 
 #include <QString>
 
 #include "core/colour.h"
 
+class QImage;
 class QWidget;
 class ComboBox;
 class Label;
@@ -31,6 +33,14 @@ public:
     void TakeUndoPoint();
     // PixEditPic.Picture = PixBackup.Image (the surface as at the undo point).
     void RestoreFromUndoPoint();
+    // Undo: PixEditPic.Picture = PixBackup.Picture, the picture the undo
+    // point took, whatever was drawn on it since.
+    void Undo();
+    // Clear All: wipes what was drawn on the undo point (its picture stays)
+    // and puts blank on the surface.
+    void Clear(const QImage& blank);
+    // Lets draw change the surface's pixels, then shows them.
+    void Draw(const std::function<void(QImage&)>& draw);
     // The inverted rectangle around the selected blocks.
     void DrawRubberBand();
     // Removes the band that a finished marking leaves on the surface, if

@@ -5,7 +5,6 @@
 
 #include "artwork/pixel_editor_art.h"
 #include "core/pixel_ops.h"
-#include "pixel_editor/editing_surface.h"
 #include "pixel_editor/pixel_editor.h"
 #include "platform/controls.h"
 #include "platform/picture_buffer.h"
@@ -30,11 +29,11 @@ EditingTools::EditingTools(PixelEditor& editor, QWidget* content) : ed_(editor)
     // The rulers: the horizontal one's column 1 and the vertical one's row 0
     // lie on the surface's left and top edges.
     const QImage top = artwork::HorizontalRuler();
-    Image3 = new PictureBuffer(content, QStringLiteral("Image3"), 13, 7, top.width(), top.height());
+    Image3 = new PictureBuffer(content, QStringLiteral("Image3"), 13, PixelEditor::kRulerTop + PixelEditor::kSurfaceDrop, top.width(), top.height());
     Image3->setPicture(top);
     Image3->hide();
     const QImage left = artwork::VerticalRuler();
-    Image4 = new PictureBuffer(content, QStringLiteral("Image4"), 7, 14, left.width(), left.height());
+    Image4 = new PictureBuffer(content, QStringLiteral("Image4"), 7, 14 + PixelEditor::kSurfaceDrop, left.width(), left.height());
     Image4->setPicture(left);
     Image4->hide();
 
@@ -72,32 +71,26 @@ void EditingTools::Command11_Click()
     LeaveSelectionMode();
     // Clearing the undo point's drawing leaves its picture, which Undo
     // restores, as it was.
-    EditingSurface& s = *ed_.surface;
-    s.PixBackup->Cls();
-    s.PixBackup->Refresh();
-    s.PixEditPic->setPicture(Picture18->Image());
-    s.PixEditPic->Refresh();
+    ed_.ClearSurface(Picture18->Image());
 }
 
 void EditingTools::Command31_Click()
 {
-    ed_.surface->TakeUndoPoint();
+    ed_.TakeUndoPoint();
     ed_.SelectMode = true;
 }
 
 void EditingTools::Command32_Click()
 {
-    EditingSurface& s = *ed_.surface;
-    s.PixEditPic->setPicture(s.PixBackup->Picture());
-    s.PixEditPic->Refresh();
+    ed_.UndoSurface();
     Command32->setEnabled(false);
 }
 
 void EditingTools::Command33_Click()
 {
     LeaveSelectionMode();
-    ed_.surface->SetCurrentColor(pixel_ops::kWhite); // the spray tip keeps its tint
-    ed_.surface->SetBrush(QStringLiteral("25 pixel brush"));
+    ed_.SetCurrentColor(pixel_ops::kWhite); // the spray tip keeps its tint
+    ed_.SetBrush(QStringLiteral("25 pixel brush"));
 }
 
 void EditingTools::Command34_Click() { LeaveSelectionMode(); }
@@ -111,8 +104,6 @@ void EditingTools::Command35_Click()
 
 void EditingTools::Command36_Click()
 {
-    EditingSurface& s = *ed_.surface;
-    s.SetBrush(pixel_ops::BrushNames().front());
-    pixel_ops::InvertBlocks(s.PixEditPic->imageForDrawing());
-    s.PixEditPic->markDrawn();
+    ed_.SetBrush(pixel_ops::BrushNames().front());
+    ed_.DrawOnSurface([](QImage& surface) { pixel_ops::InvertBlocks(surface); });
 }

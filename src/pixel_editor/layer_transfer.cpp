@@ -1,7 +1,6 @@
 #include "pixel_editor/layer_transfer.h"
 
 #include "core/pixel_ops.h"
-#include "pixel_editor/editing_surface.h"
 #include "pixel_editor/pixel_editor.h"
 #include "platform/controls.h"
 #include "platform/picture_buffer.h"
@@ -50,14 +49,12 @@ void LayerTransfer::Command10_Click() { SetLayer(*ed_.layers.Image2); }
 
 void LayerTransfer::ViewLayer(PictureBuffer& layer)
 {
-    EditingSurface& s = *ed_.surface;
-    pixel_ops::EnlargeTile(layer.Image(), s.PixEditPic->imageForDrawing());
-    s.PixEditPic->markDrawn();
-    s.TakeUndoPoint();
+    ed_.DrawOnSurface([&layer](QImage& surface) { pixel_ops::EnlargeTile(layer.Image(), surface); });
+    ed_.TakeUndoPoint();
 }
 
 void LayerTransfer::SetLayer(PictureBuffer& layer)
 {
-    pixel_ops::SampleTile(ed_.surface->PixEditPic->Image(), layer.imageForDrawing());
+    pixel_ops::SampleTile(ed_.SurfaceImage(), layer.imageForDrawing());
     layer.markDrawn();
 }

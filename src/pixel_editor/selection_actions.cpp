@@ -4,7 +4,6 @@
 
 #include "core/conversions.h"
 #include "core/pixel_ops.h"
-#include "pixel_editor/editing_surface.h"
 #include "pixel_editor/pixel_editor.h"
 #include "platform/controls.h"
 #include "platform/picture_buffer.h"
@@ -12,7 +11,7 @@
 
 SelectionActions::SelectionActions(PixelEditor& editor, QWidget* content) : ed_(editor)
 {
-    cutpaste = new ListBox(content, QStringLiteral("cutpaste"), QRect(217, 196, 50, 67),
+    cutpaste = new ListBox(content, QStringLiteral("cutpaste"), QRect(217, 196 + PixelEditor::kSurfaceDrop, 50, 67),
                            {QStringLiteral("Clear"), QStringLiteral("Copy"), QStringLiteral("Cut"),
                             QStringLiteral("Paste"), QStringLiteral("Cancel")});
     SetBackColor(cutpaste, style::kPageGrey);
@@ -23,7 +22,7 @@ SelectionActions::SelectionActions(PixelEditor& editor, QWidget* content) : ed_(
     cutpaste->onClick = [this] { cutpaste_Click(); };
     cutpaste->hide();
 
-    clipboardpic = new PictureBuffer(content, QStringLiteral("clipboardpic"), 476, 14, 449, 449, pixel_ops::kWhite);
+    clipboardpic = new PictureBuffer(content, QStringLiteral("clipboardpic"), 476, 14 + PixelEditor::kSurfaceDrop, 449, 449, pixel_ops::kWhite);
     clipboardpic->hide();
 
     Text2 = new TextBox(content, QStringLiteral("Text2"), QRect(42, 469, 36, 22));
@@ -50,7 +49,7 @@ void SelectionActions::cutpaste_Click()
     // up while other tools work, and their work must not be lost by going
     // back to the undo point of the marking press. Every block painted below
     // covers exactly one tile pixel.
-    ed_.surface->SetBrush(pixel_ops::BrushNames().front());
+    ed_.SetBrush(pixel_ops::BrushNames().front());
     if (text == QLatin1String("Paste"))
         Paste();
     else if (text == QLatin1String("Copy"))
@@ -61,7 +60,7 @@ void SelectionActions::cutpaste_Click()
         Clear();
     else {
         // Cancel: only the band goes.
-        ed_.surface->EraseLingeringBand();
+        ed_.EraseLingeringBand();
         cutpaste->hide();
     }
 }
@@ -78,28 +77,28 @@ void SelectionActions::OrderCorners()
 
 void SelectionActions::Paste()
 {
-    EditingSurface& s = *ed_.surface;
-    s.EraseLingeringBand();
+    ed_.EraseLingeringBand();
     OrderCorners();
-    pixel_ops::PasteBlocks(s.PixEditPic->imageForDrawing(), clipboardpic->Image(), ed_.SelX1, ed_.SelY1,
-                           conv::Val(Text2->Text()), conv::Val(Text3->Text()));
-    s.PixEditPic->markDrawn();
-    s.TakeUndoPoint();
+    ed_.DrawOnSurface([this](QImage& surface) {
+        pixel_ops::PasteBlocks(surface, clipboardpic->Image(), ed_.SelX1, ed_.SelY1, conv::Val(Text2->Text()),
+                               conv::Val(Text3->Text()));
+    });
+    ed_.TakeUndoPoint();
     clipboardpic->Refresh();
     cutpaste->hide();
 }
 
 void SelectionActions::CopyOrCut(bool cut)
 {
-    EditingSurface& s = *ed_.surface;
-    s.EraseLingeringBand();
+    ed_.EraseLingeringBand();
     OrderCorners();
-    pixel_ops::CopyBlocks(s.PixEditPic->imageForDrawing(), clipboardpic->imageForDrawing(),
-                          {ed_.SelX1, ed_.SelY1, ed_.SelX2, ed_.SelY2}, cut);
-    s.PixEditPic->markDrawn();
+    ed_.DrawOnSurface([this, cut](QImage& surface) {
+        pixel_ops::CopyBlocks(surface, clipboardpic->imageForDrawing(), {ed_.SelX1, ed_.SelY1, ed_.SelX2, ed_.SelY2},
+                              cut);
+    });
     clipboardpic->markDrawn();
     if (cut)
-        s.TakeUndoPoint();
+        ed_.TakeUndoPoint();
     cutpaste->hide();
     Text2->setTextValue(QString::number(ed_.SelX2 - ed_.SelX1));
     Text3->setTextValue(QString::number(ed_.SelY2 - ed_.SelY1));
@@ -107,12 +106,11 @@ void SelectionActions::CopyOrCut(bool cut)
 
 void SelectionActions::Clear()
 {
-    EditingSurface& s = *ed_.surface;
-    s.EraseLingeringBand();
+    ed_.EraseLingeringBand();
     OrderCorners();
-    pixel_ops::FillBlocks(s.PixEditPic->imageForDrawing(), {ed_.SelX1, ed_.SelY1, ed_.SelX2, ed_.SelY2},
-                          pixel_ops::kWhite);
-    s.PixEditPic->markDrawn();
-    s.TakeUndoPoint();
+    ed_.DrawOnSurface([this](QImage& surface) {
+        pixel_ops::FillBlocks(surface, {ed_.SelX1, ed_.SelY1, ed_.SelX2, ed_.SelY2}, pixel_ops::kWhite);
+    });
+    ed_.TakeUndoPoint();
     cutpaste->hide();
 }

@@ -3,7 +3,6 @@
 #include "artwork/pixel_editor_art.h"
 #include "core/conversions.h"
 #include "core/pixel_ops.h"
-#include "pixel_editor/editing_surface.h"
 #include "pixel_editor/pixel_editor.h"
 #include "platform/controls.h"
 #include "platform/picture_buffer.h"
@@ -42,23 +41,22 @@ void SprayPalette::TintBlendBrush()
 {
     BlendBrush->setPicture(Blendbackup->Image());
     BlendBrush->Refresh();
-    BlendBrush->DrawPixels(pixel_ops::TintTip(BlendBrush->Image(), ed_.surface->CurrentColor()));
+    BlendBrush->DrawPixels(pixel_ops::TintTip(BlendBrush->Image(), ed_.CurrentColor()));
 }
 
 void SprayPalette::SprayAt(float X, float Y)
 {
-    EditingSurface& s = *ed_.surface;
-    s.SetBrush(pixel_ops::BrushNames().front()); // every block of the patch is one tile pixel
-    pixel_ops::Spray(s.PixEditPic->imageForDrawing(), BlendBrush->Image(), X, Y, s.CurrentColor(),
-                     Check2->Value() == 1);
-    s.PixEditPic->markDrawn();
+    ed_.SetBrush(pixel_ops::BrushNames().front()); // every block of the patch is one tile pixel
+    ed_.DrawOnSurface([&](QImage& surface) {
+        pixel_ops::Spray(surface, BlendBrush->Image(), X, Y, ed_.CurrentColor(), Check2->Value() == 1);
+    });
 }
 
 void SprayPalette::PickFromPalette(int Button, float X, float Y)
 {
     if (Button != 1)
         return;
-    ed_.surface->SetCurrentColor(Picture3->GetPixel(conv::CLng(X), conv::CLng(Y)));
+    ed_.SetCurrentColor(Picture3->GetPixel(conv::CLng(X), conv::CLng(Y)));
     TintBlendBrush();
 }
 

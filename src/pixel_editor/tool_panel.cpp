@@ -5,11 +5,7 @@
 #include <QFrame>
 
 #include "artwork/pixel_editor_art.h"
-#include "core/pixel_ops.h"
-#include "pixel_editor/editing_surface.h"
-#include "pixel_editor/editing_tools.h"
 #include "pixel_editor/pixel_editor.h"
-#include "pixel_editor/spray_palette.h"
 #include "platform/controls.h"
 #include "platform/picture_buffer.h"
 #include "platform/style.h"
@@ -55,8 +51,6 @@ ToolPanel::ToolPanel(PixelEditor& editor, QWidget* content) : ed_(editor)
                             QRect(0, kLabelPitch * i, kPanelWidth, kLabelHeight), QString::fromLatin1(kCaptions[i]),
                             Qt::AlignCenter);
         l->setWordWrap(false);
-        // Centred in the part the marker leaves free.
-        l->setContentsMargins(0, 0, kPanelWidth - 1260 / kTwipsPerPixel, 0);
         style::SetSmallFont(l);
         l->setMouseTracking(true);
         l->setBackColor(kPlainBack);
@@ -153,58 +147,11 @@ void ToolPanel::toolselect_MouseDown(int Index, int /*Button*/, int /*Shift*/, f
 {
     if (Index < 0 || Index >= kTools)
         return;
-    ed_.surface->EraseLingeringBand();
+    ed_.EraseLingeringBand();
     if (ed_.SelectMode)
         ed_.SelectMode = false;
     highlight(Index);
     Painttools->hide();
 
-    EditingTools& tools = *ed_.tools;
-    SprayPalette& spray = *ed_.spray;
-    ComboBox& brush = *ed_.surface->Combo1;
-    auto setSpray = [&spray](int spraycan, int uniform) {
-        spray.bbrush->setValue(spraycan);
-        spray.Check2->setValue(uniform);
-    };
-    switch (Index) {
-    case 0: // Clear All
-        tools.Command11_Click();
-        brush.setEnabled(false);
-        break;
-    case 1: // Undo
-        tools.Command32_Click();
-        brush.setEnabled(false);
-        break;
-    case 2: // Eraser
-        tools.Command33_Click();
-        setSpray(0, 0);
-        brush.setEnabled(true);
-        break;
-    case 3: // Pencil
-        tools.Command34_Click();
-        setSpray(0, 0);
-        brush.setEnabled(true);
-        break;
-    case 4: // Spraycan
-        setSpray(1, 0);
-        ed_.surface->SetBrush(pixel_ops::BrushNames().front());
-        brush.setEnabled(false);
-        break;
-    case 5: // Uniform Spray
-        setSpray(1, 1);
-        ed_.surface->SetBrush(pixel_ops::BrushNames().front());
-        brush.setEnabled(false);
-        break;
-    case 6: // Selection
-        tools.Command31_Click();
-        setSpray(0, 0);
-        brush.setEnabled(false);
-        break;
-    case 7: // Rulers
-        tools.Command35_Click();
-        break;
-    default: // Invert
-        tools.Command36_Click();
-        break;
-    }
+    ed_.PickTool(Index);
 }

@@ -1,5 +1,8 @@
 #include "platform/controls.h"
 
+#include <algorithm>
+
+#include <QAbstractItemView>
 #include <QMouseEvent>
 
 #include "platform/picture_buffer.h"
@@ -170,6 +173,13 @@ ComboBox::ComboBox(QWidget* parent, const QString& name, QRect geometry, const Q
     });
 }
 
+void ComboBox::showPopup()
+{
+    QAbstractItemView* list = view();
+    list->setMinimumWidth(list->sizeHintForColumn(0) + 2 * list->frameWidth());
+    QComboBox::showPopup();
+}
+
 Timer::Timer(QObject* parent, const QString& name, int interval, bool enabled) : QTimer(parent)
 {
     setObjectName(name);
@@ -215,12 +225,19 @@ QFrame* Shape(QWidget* parent, const QString& name, QRect geometry, Colour fill,
     return f;
 }
 
+QRect LineBounds(QPoint from, QPoint to)
+{
+    // Built from the corners rather than normalised: normalising a box given
+    // right to left drops its first and last column.
+    return QRect(QPoint(std::min(from.x(), to.x()), std::min(from.y(), to.y())),
+                 QPoint(std::max(from.x(), to.x()), std::max(from.y(), to.y())));
+}
+
 QFrame* Line(QWidget* parent, const QString& name, QPoint from, QPoint to, Colour colour)
 {
     auto* f = new QFrame(parent);
     f->setObjectName(name);
-    const bool horizontal = from.y() == to.y();
-    f->setGeometry(QRect(from, to).normalized().adjusted(0, 0, horizontal ? 0 : 1, horizontal ? 1 : 0));
+    f->setGeometry(LineBounds(from, to));
     SetBackColor(f, colour);
     f->setAttribute(Qt::WA_TransparentForMouseEvents);
     return f;

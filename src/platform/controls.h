@@ -121,6 +121,10 @@ public:
     void setListIndex(int i) { setCurrentIndex(i); }
     QString Text() const { return currentText(); }
     std::function<void()> onClick;
+
+    // The list opens at least as wide as its widest item, so a narrow box
+    // still shows every item whole when it drops down.
+    void showPopup() override;
 };
 
 // A timer that ticks every Interval milliseconds while Enabled; an interval
@@ -142,4 +146,9 @@ private:
 
 // Static decorations: a filled rectangle and a line.
 QFrame* Shape(QWidget* parent, const QString& name, QRect geometry, Colour fill, Colour border);
+// A horizontal or vertical line one pixel wide, both end points included,
+// whichever of them comes first.
 QFrame* Line(QWidget* parent, const QString& name, QPoint from, QPoint to, Colour colour = style::kMidGrey);
+// The pixels a line from one point to another spans: the box with both
+// points inside it, in either order.
+QRect LineBounds(QPoint from, QPoint to);

@@ -1,21 +1,140 @@
 #include "platform/picture_files.h"
 
+#include <algorithm>
+#include <climits>
+
+#include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QSaveFile>
 
-std::optional<QImage> LoadPicture(const QString& path)
+#include "platform/environment.h"
+
+// A file that notes when a decoder asked it for more bytes than were left.
+// Opened unbuffered, so every request the decoder makes arrives here as it
+// was made.
+class PictureFile::WatchedFile : public QFile {
+public:
+    using QFile::QFile;
+
+    void forget() { cameShort_ = foundNothing_ = false; }
+    bool cameShort() const { return cameShort_; }
+    bool foundNothing() const { return foundNothing_; }
+
+protected:
+    qint64 readData(char* data, qint64 maxSize) override
+    {
+        const qint64 got = QFile::readData(data, maxSize);
+        if (maxSize > 0 && got < maxSize) {
+            cameShort_ = true;
+            foundNothing_ = foundNothing_ || got <= 0;
+        }
+        return got;
+    }
+
+private:
+    bool cameShort_ = false;
+    bool foundNothing_ = false;
+};
+
+namespace {
+
+// Qt refuses to decode pictures beyond a process-wide allocation limit
+// (128 MB unless set), which lies below kMaxPicturePixels. For one read the
+// limit becomes what maxPixels needs at 8 bytes a pixel, the most any of
+// Qt's decoders keeps (16 bits a channel); it is set back afterwards.
+class AllocationLimit {
+public:
+    explicit AllocationLimit(qint64 maxPixels) : saved_(QImageReader::allocationLimit())
+    {
+        const qint64 mb = (std::max<qint64>(maxPixels, 0) * 8 + (1 << 20) - 1) >> 20;
+        QImageReader::setAllocationLimit(int(std::clamp<qint64>(mb, 1, INT_MAX)));
+    }
+    ~AllocationLimit() { QImageReader::setAllocationLimit(saved_); }
+    AllocationLimit(const AllocationLimit&) = delete;
+    AllocationLimit& operator=(const AllocationLimit&) = delete;
+
+private:
+    int saved_;
+};
+
+bool MorePixelsThan(QSize s, qint64 maxPixels) { return qint64(s.width()) * s.height() > maxPixels; }
+
+} // namespace
+
+PictureFile::PictureFile(const QString& path)
 {
-    QImageReader reader(path);
-    reader.setDecideFormatFromContent(true);
+    if (path.isEmpty() || !QFileInfo::exists(path)) {
+        fault_ = PictureFault::Missing;
+        return;
+    }
+    if (!IsRegularFile(path)) {
+        fault_ = PictureFault::NotAFile;
+        return;
+    }
+    file_ = std::make_unique<WatchedFile>(path);
+    if (!file_->open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
+        fault_ = PictureFault::CannotOpen;
+        return;
+    }
+    reader_ = std::make_unique<QImageReader>(file_.get());
+    reader_->setDecideFormatFromContent(true);
     // Texture sets have their own reader; this loader never reads Targa
     // files, whatever image plugins the machine has.
-    if (reader.format().toLower() == "tga")
+    format_ = reader_->format().toLower();
+    if (!reader_->canRead() || format_ == "tga") {
+        fault_ = PictureFault::NotAPicture;
+        return;
+    }
+    size_ = reader_->size();
+}
+
+PictureFile::~PictureFile() = default;
+
+bool PictureFile::dataEndedEarly() const
+{
+    // The bitmap reader reads every row it needs exactly and, when the file
+    // ends first, keeps the rows it never read as they were in memory.
+    if (format_ == "bmp")
+        return file_->cameShort();
+    // The other readers ask for blocks and take what they get, so only a
+    // request that finds nothing at all means the picture went on past the
+    // end. The text formats read up to the end and report short data
+    // themselves.
+    static const QByteArray kText[] = {"pbm", "pgm", "ppm", "xbm", "xpm"};
+    if (std::find(std::begin(kText), std::end(kText), format_) != std::end(kText))
+        return false;
+    return file_->foundNothing();
+}
+
+std::optional<QImage> PictureFile::read(qint64 maxPixels, const QRect& clip)
+{
+    if (fault_ != PictureFault::None)
         return std::nullopt;
-    QImage img = reader.read();
-    if (img.isNull())
+    if (size_.isValid() && MorePixelsThan(size_, maxPixels)) {
+        fault_ = PictureFault::TooLarge;
         return std::nullopt;
+    }
+    if (clip.isValid())
+        reader_->setClipRect(clip);
+    QImage img;
+    {
+        const AllocationLimit limit(maxPixels);
+        file_->forget();
+        img = reader_->read();
+    }
+    if (img.isNull() || dataEndedEarly()) {
+        fault_ = PictureFault::Unreadable;
+        return std::nullopt;
+    }
+    if (!size_.isValid() && MorePixelsThan(img.size(), maxPixels)) {
+        fault_ = PictureFault::TooLarge;
+        return std::nullopt;
+    }
     return img.convertToFormat(QImage::Format_RGB32);
 }
+
+std::optional<QImage> LoadPicture(const QString& path) { return PictureFile(path).read(); }
 
 bool SavePicture(const QImage& img, const QString& path)
 {

@@ -8,9 +8,8 @@ SlantedLine::SlantedLine(QWidget* parent, const QString& name, QPoint from, QPoi
     : QWidget(parent), from_(from), to_(to), colour_(colour)
 {
     setObjectName(name);
-    // The widget covers the box spanned by the two ends, one pixel more each
-    // way so the last pixel of the line lies inside it.
-    setGeometry(QRect(from, to).normalized().adjusted(0, 0, 1, 1));
+    // The widget covers the box spanned by the two ends, both included.
+    setGeometry(LineBounds(from, to));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_TranslucentBackground);
 }

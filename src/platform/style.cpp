@@ -20,6 +20,12 @@ void SetPixelSize(QWidget* w, int pixels, bool bold)
 
 } // namespace
 
+Colour CaptionColourOn(Colour background)
+{
+    const RgbParts p = SplitColor(background);
+    return (299 * p.red + 587 * p.green + 114 * p.blue) >= 128000 ? kBlack : kWhite;
+}
+
 QString Css(Colour c) { return QColor::fromRgb(ColourToQRgb(c)).name(); }
 
 void SetSmallFont(QWidget* w, bool bold) { SetPixelSize(w, kSmallTextPixels, bold); }

@@ -24,6 +24,10 @@ inline constexpr Colour kDarkGrey = 0x00404040;
 inline constexpr Colour kBlack = 0x00000000;
 inline constexpr Colour kWhite = 0x00FFFFFF;
 
+// Black or white, whichever reads better on the background, so a caption
+// stays legible on a label whose colour the user picks.
+Colour CaptionColourOn(Colour background);
+
 // A colour as a style sheet writes it, "#rrggbb".
 QString Css(Colour c);
 

@@ -24,10 +24,11 @@ TabControl::TabControl(QWidget* parent, const QString& name, const QStringList& 
     bar_->setUsesScrollButtons(false);
     bar_->setElideMode(Qt::ElideNone);
     // Seven captions share one row of a narrow control: a compact font and
-    // tight padding keep every caption whole.
+    // tight padding keep every caption whole and the row slim, which leaves
+    // the pages room under it.
     style::SetCompactFont(bar_);
     bar_->setStyleSheet(QStringLiteral(
-        "QTabBar::tab { padding: 2px 1px; margin: 0px; background: #d8d8d8; color: #202020;"
+        "QTabBar::tab { padding: 0px 1px; margin: 0px; background: #d8d8d8; color: #202020;"
         " border: 1px solid %1; border-bottom: none; border-top-left-radius: 3px;"
         " border-top-right-radius: 3px; }"
         "QTabBar::tab:!selected { margin-top: 2px; background: #b0b0b0; }"

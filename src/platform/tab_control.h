@@ -1,7 +1,8 @@
 #pragma once
 // A tab control whose pages share the control's own coordinates: a control
 // placed at (x, y) on any page stands at (x, y) from the control's top-left
-// corner, below the row of tab captions.
+// corner. The row of tab captions lies over the pages' top kCaptionHeight
+// rows, so controls belong below it.
 #include <vector>
 
 #include <QColor>
@@ -11,7 +12,7 @@ class QTabBar;
 
 class TabControl : public QWidget {
 public:
-    static constexpr int kCaptionHeight = 20;
+    static constexpr int kCaptionHeight = 16;
 
     TabControl(QWidget* parent, const QString& name, const QStringList& captions, QColor background);
 

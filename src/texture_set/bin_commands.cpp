@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QProgressBar>
 #include <QSaveFile>
+#include <QScopeGuard>
 
 #include "core/conversions.h"
 #include "core/targa.h"
@@ -18,20 +19,20 @@ void TextureBins::savetexset_Click()
 {
     // The set being written must not change under the save: a second save
     // started from the menu while one runs does nothing.
-    if (SaveInProgress)
+    if (saveInProgress_)
         return;
     Picture1->setPicture(BackupPic->Picture());
-    rightLink.Restore();
-    SaveInProgress = true;
+    rightLink_.Restore();
+    // The bins ignore the mouse from here until the command ends, whichever
+    // way it ends.
+    saveInProgress_ = true;
+    const auto saveEnds = qScopeGuard([this] { saveInProgress_ = false; });
 
-    const std::optional<QString> chosen = dialogs.ShowSave();
-    if (!chosen) {
-        SaveInProgress = false;
+    const std::optional<QString> chosen = dialogs_.ShowSave();
+    if (!chosen)
         return;
-    }
-    if (CustomSetHeight == 0) {
-        dialogs.MsgBox(QStringLiteral("Custom Texture set is empty!"), MsgButtons::OK);
-        SaveInProgress = false;
+    if (customSetHeight_ == 0) {
+        dialogs_.MsgBox(QStringLiteral("Custom Texture set is empty!"), MsgButtons::OK);
         return;
     }
     QString name = *chosen;
@@ -44,15 +45,15 @@ void TextureBins::savetexset_Click()
     QSaveFile file(name);
     bool ok = file.open(QIODevice::WriteOnly);
 
-    if (!form6)
-        form6 = std::make_unique<Form6>();
-    form6->show();
-    form6->pb->setValue(0);
+    if (!form6_)
+        form6_ = std::make_unique<Form6>();
+    form6_->show();
+    form6_->pb->setValue(0);
     DoEvents();
 
-    const auto header = EncodeTargaHeader(TextureSetHeader(CustomSetHeight));
+    const auto header = EncodeTargaHeader(TextureSetHeader(customSetHeight_));
     ok = ok && file.write(reinterpret_cast<const char*>(header.data()), kTargaHeaderSize) == kTargaHeaderSize;
-    form6->pb->setMaximum(CustomSetHeight);
+    form6_->pb->setMaximum(customSetHeight_);
     DoEvents();
     Picture2->Refresh();
 
@@ -62,63 +63,61 @@ void TextureBins::savetexset_Click()
     std::vector<Colour> row(kRightBinWidth);
     std::vector<uint8_t> bytes;
     bytes.reserve(3 * kRightBinWidth);
-    for (int32_t r = 0; r < CustomSetHeight && !Unloading; ++r) {
+    for (int32_t r = 0; r < customSetHeight_ && !unloading_; ++r) {
         for (int x = 0; x < kRightBinWidth; ++x)
-            row[static_cast<size_t>(x)] = Picture2->GetPixel(x, CustomSetHeight - 1 - r);
+            row[static_cast<size_t>(x)] = Picture2->GetPixel(x, customSetHeight_ - 1 - r);
         bytes.clear();
         EncodeTargaRow(row, bytes);
         ok = ok && file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size())) ==
                        static_cast<qint64>(bytes.size());
         if (!sinceRaised.isValid() || sinceRaised.elapsed() >= 16) {
-            SetTopMost(form6.get());
+            SetTopMost(form6_.get());
             sinceRaised.start();
         }
-        if (form6->pb->value() < form6->pb->maximum())
-            form6->pb->setValue(form6->pb->value() + 1);
+        if (form6_->pb->value() < form6_->pb->maximum())
+            form6_->pb->setValue(form6_->pb->value() + 1);
         DoEvents();
     }
-    form6->hide();
+    form6_->hide();
 
-    if (Unloading) {
+    if (unloading_) {
         // The program is ending: drop the unfinished file, keep the old one.
         file.cancelWriting();
-        SaveInProgress = false;
         return;
     }
     ok = ok && file.commit();
     if (ok)
-        dialogs.MsgBox(QStringLiteral("Custom Texture Set successfully saved!"), MsgButtons::OK);
+        dialogs_.MsgBox(QStringLiteral("Custom Texture Set successfully saved!"), MsgButtons::OK);
     else
-        dialogs.MsgBox(QStringLiteral("The Custom Texture Set could not be saved to \"%1\". "
+        dialogs_.MsgBox(QStringLiteral("The Custom Texture Set could not be saved to \"%1\". "
                                       "Any file of that name was left as it was.")
                            .arg(name),
                        MsgButtons::OK);
-    SaveInProgress = false;
 }
 
 void TextureBins::FlipBin(PictureBuffer& bin, PictureBuffer& copy, bool rightBin)
 {
-    if (!form2)
-        form2 = std::make_unique<Form2>();
-    form2->show();
-    form2->ProgressBar->setValue(0);
-    form2->ProgressBar->setMaximum(rightBin ? CustomSetHeight : copy.Height());
+    if (!form2_)
+        form2_ = std::make_unique<Form2>();
+    form2_->show();
+    form2_->ProgressBar->setValue(0);
+    form2_->ProgressBar->setMaximum(rightBin ? customSetHeight_ : copy.Height());
 
-    flipbox->setWidth(copy.Width());
-    flipbox->setHeight(copy.Height());
-    flipbox->setPicture(copy.Image());
+    // The scratch takes the clean copy's size and shares its pixels: nothing
+    // is filled or copied.
+    flipbox->ResizeAndDrawPixels(copy.Image());
     flipbox->Refresh();
     DoEvents();
 
     // Source row y of flipbox goes to row H - 1 - y of the bin, column for
     // column over flipbox's width: rows copied whole, clipped to the bin, and
     // rows beyond flipbox read as -1 (white), as single pixel reads would.
-    const int H = rightBin ? conv::Wrap16(CustomSetHeight) : conv::Wrap16(flipbox->Height());
+    const int H = rightBin ? conv::Wrap16(customSetHeight_) : conv::Wrap16(flipbox->Height());
     const int W = std::min<int>(conv::Wrap16(flipbox->Width()), bin.Width());
     // The event loop does not run during the pixel loop, so the bar is not
     // repainted row by row (a synchronous repaint per row would cost more
     // than the flip itself); it shows its final value.
-    form2->ProgressBar->setUpdatesEnabled(false);
+    form2_->ProgressBar->setUpdatesEnabled(false);
     const QImage& src = flipbox->Image();
     QImage& dst = bin.imageForDrawing();
     for (int y = 0; y < H; ++y) {
@@ -130,26 +129,29 @@ void TextureBins::FlipBin(PictureBuffer& bin, PictureBuffer& copy, bool rightBin
             else
                 std::fill_n(out, W, PictureBuffer::ToQRgb(-1));
         }
-        if (form2->ProgressBar->value() < form2->ProgressBar->maximum())
-            form2->ProgressBar->setValue(form2->ProgressBar->value() + 1);
+        if (form2_->ProgressBar->value() < form2_->ProgressBar->maximum())
+            form2_->ProgressBar->setValue(form2_->ProgressBar->value() + 1);
     }
-    form2->ProgressBar->setUpdatesEnabled(true);
+    form2_->ProgressBar->setUpdatesEnabled(true);
     bin.markDrawn();
     bin.Refresh();
     copy.setPicture(bin.Image());
-    form2->hide();
+    // The scratch now holds the only reference to the unflipped set: letting
+    // it go frees a whole set's memory now rather than at the next flip.
+    flipbox->ResizeAndDrawPixels(QImage());
+    form2_->hide();
 }
 
 void TextureBins::leftbin_Click()
 {
-    if (SaveInProgress) // the bins must not change while a save reads them
+    if (saveInProgress_) // the bins must not change while a save reads them
         return;
     FlipBin(*Picture1, *BackupPic, false);
 }
 
 void TextureBins::rightbin_Click()
 {
-    if (SaveInProgress)
+    if (saveInProgress_)
         return;
     RestoreBins();
     FlipBin(*Picture2, *Backuppic2, true);
@@ -157,9 +159,9 @@ void TextureBins::rightbin_Click()
 
 void TextureBins::lefttoright_Click()
 {
-    if (SaveInProgress)
+    if (saveInProgress_)
         return;
-    if (dialogs.MsgBox(QStringLiteral("Copying the left bin to the right bin will overwrite the right bin. "
+    if (dialogs_.MsgBox(QStringLiteral("Copying the left bin to the right bin will overwrite the right bin. "
                                       "Are you sure you want to continue?"),
                        MsgButtons::YesNo, QStringLiteral("Overwrite?")) != MsgAnswer::Yes)
         return;
@@ -167,19 +169,19 @@ void TextureBins::lefttoright_Click()
     Backuppic2->setPicture(Picture1->Image());
     // The whole left bin counts as used, up to the canvas's 2048 rows: a save
     // never writes rows the set does not have.
-    CustomSetHeight = std::min(conv::CLng(Picture1->Height()), kRightBinHeight);
+    customSetHeight_ = std::min(conv::CLng(Picture1->Height()), kRightBinHeight);
     // The canvas is 256 x 2048 again, so every cell of the grid can be
     // stamped (a narrower set would otherwise cut columns off the canvas).
     Backuppic2->setWidth(kRightBinWidth);
     Backuppic2->setHeight(kRightBinHeight);
     Picture2->setHeight(kRightBinHeight);
-    rightLink.Restore();
+    rightLink_.Restore();
     Picture2->Refresh();
 }
 
 void TextureBins::setrighttoleft_Click()
 {
-    if (SaveInProgress)
+    if (saveInProgress_)
         return;
     Picture1->setHeight(Picture2->Height());
     BackupPic->setHeight(Picture2->Height());

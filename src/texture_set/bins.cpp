@@ -89,8 +89,8 @@ void CleanCopyLink::DrewOnCopy(const QRect& r, uint64_t copyRevisionBefore)
 
 // ---------------------------------------------------------------------------
 
-TextureBins::TextureBins(QWidget* client, QWidget* frame1, Layers& layers_, Dialogs& dialogs_)
-    : DoEvents([] { QCoreApplication::processEvents(); }), layers(layers_), dialogs(dialogs_)
+TextureBins::TextureBins(QWidget* client, QWidget* frame1, Layers& layers, Dialogs& dialogs)
+    : DoEvents([] { QCoreApplication::processEvents(); }), layers_(layers), dialogs_(dialogs)
 {
     // The left bin lies under the panel; everything else of the bins above it.
     Picture1 = new PictureBuffer(client, QStringLiteral("Picture1"), 0, 0, 256, 698, style::kNavy);
@@ -143,8 +143,8 @@ TextureBins::TextureBins(QWidget* client, QWidget* frame1, Layers& layers_, Dial
     Picture2->onMouseDown = [this](int b, int s, float x, float y) { Picture2_MouseDown(b, s, x, y); };
     Picture2->onMouseMove = [this](int b, int s, float x, float y) { Picture2_MouseMove(b, s, x, y); };
 
-    leftLink.Attach(Picture1, BackupPic);
-    rightLink.Attach(Picture2, Backuppic2);
+    leftLink_.Attach(Picture1, BackupPic);
+    rightLink_.Attach(Picture2, Backuppic2);
 }
 
 TextureBins::~TextureBins() = default;
@@ -154,8 +154,8 @@ TextureBins::~TextureBins() = default;
 
 void TextureBins::RestoreBins()
 {
-    leftLink.Restore();
-    rightLink.Restore();
+    leftLink_.Restore();
+    rightLink_.Restore();
 }
 
 void TextureBins::DrawSelector(PictureBuffer& bin, int16_t sx, int16_t sy)
@@ -164,7 +164,7 @@ void TextureBins::DrawSelector(PictureBuffer& bin, int16_t sx, int16_t sy)
     const int w = square->Width(), h = square->Height();
     bin.PaintPicture(squaremask->Picture(), sx, sy, w, h, 0, 0, PictureBuffer::vbSrcAnd);
     bin.PaintPicture(square->Picture(), sx, sy, w, h, 0, 0, PictureBuffer::vbSrcPaint);
-    (&bin == Picture1 ? leftLink : rightLink).DrewOnBin(QRect(sx, sy, w, h));
+    (&bin == Picture1 ? leftLink_ : rightLink_).DrewOnBin(QRect(sx, sy, w, h));
 }
 
 void TextureBins::PickCell(PictureBuffer& bin, PictureBuffer& layer, int16_t sx, int16_t sy)
@@ -190,26 +190,26 @@ void TextureBins::HoverCell(PictureBuffer& bin, float X, float Y, int16_t& sx, i
 
 void TextureBins::Picture1_MouseDown(int Button, int, float X, float Y)
 {
-    if (SaveInProgress)
+    if (saveInProgress_)
         return;
     const int16_t sx = conv::CInt(CellOrigin(X) - kSelectorInset);
     const int16_t sy = conv::CInt(CellOrigin(Y) - kSelectorInset);
     if (Button == 1)
-        PickCell(*Picture1, *layers.Image1, sx, sy);
+        PickCell(*Picture1, *layers_.Image1, sx, sy);
     if (Button == 2)
-        PickCell(*Picture1, *layers.Image2, sx, sy);
+        PickCell(*Picture1, *layers_.Image2, sx, sy);
 }
 
 void TextureBins::Picture1_MouseMove(int Button, int, float X, float Y)
 {
-    if (SaveInProgress)
+    if (saveInProgress_)
         return;
     int16_t sx = 0, sy = 0;
     HoverCell(*Picture1, X, Y, sx, sy);
     if (Button == 1)
-        PickCell(*Picture1, *layers.Image1, sx, sy);
+        PickCell(*Picture1, *layers_.Image1, sx, sy);
     else if (Button == 2)
-        PickCell(*Picture1, *layers.Image2, sx, sy);
+        PickCell(*Picture1, *layers_.Image2, sx, sy);
 }
 
 // Paging moves the left bin by one cell inside the window, which shows its
@@ -251,43 +251,43 @@ void TextureBins::StampLayer(PictureBuffer& layer, int cx, int cy)
         const uint64_t before = Backuppic2->revision();
         Backuppic2->PaintPicture(layer.Image(), cx, cy, w, h, 0, 0, PictureBuffer::vbSrcAnd);
         Backuppic2->PaintPicture(layer.Image(), cx, cy, w, h, 0, 0, PictureBuffer::vbSrcPaint);
-        rightLink.DrewOnCopy(QRect(cx, cy, w, h), before);
-        if (cy + 64 > CustomSetHeight)
-            CustomSetHeight = cy + 64;
+        rightLink_.DrewOnCopy(QRect(cx, cy, w, h), before);
+        if (cy + 64 > customSetHeight_)
+            customSetHeight_ = cy + 64;
     }
     Backuppic2->Refresh();
-    rightLink.Restore(); // Picture2.Picture = Backuppic2.Image
+    rightLink_.Restore(); // Picture2.Picture = Backuppic2.Image
     Picture2->Refresh();
 }
 
 void TextureBins::Picture2_MouseDown(int Button, int Shift, float X, float Y)
 {
-    if (SaveInProgress)
+    if (saveInProgress_)
         return;
     const double cx = CellOrigin(X), cy = CellOrigin(Y);
     const int16_t sx = conv::CInt(cx - kSelectorInset);
     const int16_t sy = conv::CInt(cy - kSelectorInset);
     if (Button == 1 && Shift == 1)
-        PickCell(*Picture2, *layers.Image1, sx, sy);
+        PickCell(*Picture2, *layers_.Image1, sx, sy);
     if (Button == 2 && Shift == 1)
-        PickCell(*Picture2, *layers.Image2, sx, sy);
+        PickCell(*Picture2, *layers_.Image2, sx, sy);
     if (Button == 1)
-        StampLayer(*layers.Image1, conv::CLng(cx), conv::CLng(cy));
+        StampLayer(*layers_.Image1, conv::CLng(cx), conv::CLng(cy));
     if (Button == 2)
-        StampLayer(*layers.Image2, conv::CLng(cx), conv::CLng(cy));
+        StampLayer(*layers_.Image2, conv::CLng(cx), conv::CLng(cy));
 }
 
 void TextureBins::Picture2_MouseMove(int Button, int, float X, float Y)
 {
-    if (SaveInProgress)
+    if (saveInProgress_)
         return;
     int16_t sx = 0, sy = 0;
     HoverCell(*Picture2, X, Y, sx, sy);
     const int32_t cx = conv::CLng(CellOrigin(X)), cy = conv::CLng(CellOrigin(Y));
     if (Button == 1)
-        StampLayer(*layers.Image1, cx, cy);
+        StampLayer(*layers_.Image1, cx, cy);
     else if (Button == 2)
-        StampLayer(*layers.Image2, cx, cy);
+        StampLayer(*layers_.Image2, cx, cy);
 }
 
 void TextureBins::Command7_Click()
@@ -336,14 +336,14 @@ bool TextureBins::LoadTarga(const QString& strFileName, PictureBuffer& picPictur
 void TextureBins::ShowWideSetMessage(const QString& name)
 {
     if (Picture1->Width() > 256)
-        dialogs.MsgBox(QStringLiteral("This texture set ,") + name +
+        dialogs_.MsgBox(QStringLiteral("This texture set ,") + name +
                            QStringLiteral(", is larger than it seems. Use the left and right arrow buttons to view all of it"),
                        MsgButtons::OK);
 }
 
 void TextureBins::loadtexset_Click()
 {
-    const std::optional<QString> chosen = dialogs.ShowOpen();
+    const std::optional<QString> chosen = dialogs_.ShowOpen();
     if (!chosen)
         return;
     const QString& name = *chosen;
@@ -353,6 +353,10 @@ void TextureBins::loadtexset_Click()
         // the bins, not the view, not the remembered cell.
         if (!LoadTarga(name, *Picture1))
             return;
+        // Text1 remembers the y origin of the cell hovered last and is read as
+        // a number, which "newload" gives as 0: the loaded set's first hover
+        // draws the selector unless its cell is the one in row 0 of the column
+        // Text9 remembers. The read-out shows "newload" until that hover.
         Text1->setText(QStringLiteral("newload"));
         Picture1->setTop(0);
         Picture1->setLeft(0);

@@ -119,25 +119,22 @@ public:
     QLineEdit* Text9; // x origin of the cell hovered last
     QLineEdit* Text1; // y origin of the cell hovered last
 
-    // Pixel rows of the Custom Texture Set in use.
-    int32_t CustomSetHeight = 0;
+    // Pixel rows of the Custom Texture Set in use; a save writes these.
+    int32_t CustomSetHeight() const { return customSetHeight_; }
+    void SetCustomSetHeight(int32_t rows) { customSetHeight_ = rows; }
     // True while the Custom Texture Set is being saved: the bins ignore the mouse.
-    bool SaveInProgress = false;
+    bool SaveInProgress() const { return saveInProgress_; }
+    // The main window unloads: a save under way stops and leaves any existing
+    // file as it was.
+    void Unload() { unloading_ = true; }
 
-    // Set when the main window unloads: a save under way stops and leaves any
-    // existing file as it was.
-    bool Unloading = false;
+    // The progress windows of the save and of the flips, made on first use
+    // and shown while their command runs (null before that).
+    Form6* form6() const { return form6_.get(); }
+    Form2* form2() const { return form2_.get(); }
+
     // Lets the event loop run once (tests look at the program in between).
     std::function<void()> DoEvents;
-    // The progress windows, made on first use and shown while their command
-    // runs (kept hidden in between: building a window costs more than a flip).
-    std::unique_ptr<Form6> form6;
-    std::unique_ptr<Form2> form2;
-
-    Layers& layers;
-    Dialogs& dialogs;
-    CleanCopyLink leftLink;
-    CleanCopyLink rightLink;
 
 private:
     // Steps shared by both bins' move handlers: remember the hovered cell and
@@ -145,4 +142,15 @@ private:
     void HoverCell(PictureBuffer& bin, float X, float Y, int16_t& sx, int16_t& sy);
     void ShowWideSetMessage(const QString& name);
     void FlipBin(PictureBuffer& bin, PictureBuffer& copy, bool rightBin);
+
+    Layers& layers_;
+    Dialogs& dialogs_;
+    CleanCopyLink leftLink_;
+    CleanCopyLink rightLink_;
+    int32_t customSetHeight_ = 0;
+    bool saveInProgress_ = false;
+    bool unloading_ = false;
+    // Kept hidden between commands: building a window costs more than a flip.
+    std::unique_ptr<Form6> form6_;
+    std::unique_ptr<Form2> form2_;
 };

@@ -1,28 +1,30 @@
 #pragma once
-// Layers A and B, the two working tiles, and their mirrors on the Color
-// Keying and Ghosting tabs. Replacing a layer's picture as a whole copies it
-// into its mirrors at once; drawing into a layer copies nothing.
+// Layers A and B, the two working tiles. The tabs that work on copies of the
+// layers (their mirrors) hand them over with SetMirrors. Replacing a layer's
+// picture as a whole copies it into its mirrors at once, one after the other
+// in the order handed over, each mirror's own change handler running before
+// the next copy; drawing into a layer copies nothing.
+#include <vector>
+
 class QWidget;
 class PictureBuffer;
-class TabControl;
 
 class Layers {
 public:
-    static constexpr int kColorKeyingTab = 1;
-    static constexpr int kGhostingTab = 3;
+    explicit Layers(QWidget* client);
 
-    Layers(QWidget* client, TabControl& tabs);
+    // The pictures that follow layer A and layer B, in copying order.
+    void SetMirrors(std::vector<PictureBuffer*> ofA, std::vector<PictureBuffer*> ofB);
 
-    // Layer A's picture was replaced: copy it into Ckey1, then Picture9.
+    // Layer A's picture was replaced: copy it into each mirror of layer A.
     void Image1_Change();
-    // Layer B's picture was replaced: copy it into Ckey2, Ckey3, then Picture10.
+    // Layer B's picture was replaced: copy it into each mirror of layer B.
     void Image2_Change();
 
     PictureBuffer* Image1; // layer A
     PictureBuffer* Image2; // layer B
-    PictureBuffer* Ckey1;  // Color Keying: layer A
-    PictureBuffer* Ckey2;  // Color Keying: layer B
-    PictureBuffer* Ckey3;  // Color Keying: layer B; its visibility says which layer is on top
-    PictureBuffer* Picture9;  // Ghosting: layer A
-    PictureBuffer* Picture10; // Ghosting: layer B
+
+private:
+    std::vector<PictureBuffer*> mirrorsOfA_;
+    std::vector<PictureBuffer*> mirrorsOfB_;
 };

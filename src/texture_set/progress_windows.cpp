@@ -50,7 +50,7 @@ Form2::Form2() : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint)
     Label1->setAutoFillBackground(true);
     QPalette lp = Label1->palette();
     lp.setColor(QPalette::Window, ToQColor(style::kNavy));
-    lp.setColor(QPalette::WindowText, Qt::white);
+    lp.setColor(QPalette::WindowText, ToQColor(style::kWhite));
     Label1->setPalette(lp);
     ProgressBar = Bar(this, "ProgressBar", {7, 21, 253, 15});
     CentreOnScreen(this);

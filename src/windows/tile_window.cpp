@@ -3,9 +3,7 @@
 #include <algorithm>
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QImageReader>
 
 #include "artwork/windows_art.h"
 #include "platform/controls.h"
@@ -40,34 +38,33 @@ QString ExportName(const QString& name)
 ImportResult ReadTilePicture(const QString& path)
 {
     const QString shown = QDir::toNativeSeparators(path);
-    const QFileInfo info(path);
-    if (path.isEmpty() || !info.exists())
-        return {std::nullopt, QStringLiteral("The tile was not imported: the file \"%1\" was not found.").arg(shown)};
-    // Folders, pipes and devices are no picture files; reading a pipe could
-    // wait forever.
-    if (!info.isFile())
-        return {std::nullopt, QStringLiteral("The tile was not imported: \"%1\" is not a file.").arg(shown)};
-
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {std::nullopt, QStringLiteral("The tile was not imported: the file \"%1\" could not be opened.").arg(shown)};
-    // The header tells the picture's size; a huge picture is refused before
-    // any memory is spent on it.
-    QImageReader header(&file);
-    header.setDecideFormatFromContent(true);
-    const QSize size = header.size();
-    if (size.isValid() && qint64(size.width()) * size.height() > kMaxPixels)
-        return {std::nullopt, QStringLiteral("The tile was not imported: the picture in \"%1\" is too large (%2 x %3 "
-                                             "pixels).")
-                                  .arg(shown)
-                                  .arg(size.width())
-                                  .arg(size.height())};
-    file.close();
-
-    std::optional<QImage> img = LoadPicture(path);
-    if (!img || img->isNull())
-        return {std::nullopt,
-                QStringLiteral("The tile was not imported: \"%1\" is not a picture that can be read.").arg(shown)};
+    auto fail = [](const QString& why) {
+        return ImportResult{std::nullopt, QStringLiteral("The tile was not imported: ") + why};
+    };
+    PictureFile file(path);
+    // Only the top-left tile is kept, but the whole picture is decoded, so a
+    // file that ends early is told from a whole one.
+    std::optional<QImage> img = file.read(kMaxPixels);
+    switch (file.fault()) {
+    case PictureFault::None:
+        break;
+    case PictureFault::Missing:
+        return fail(QStringLiteral("the file \"%1\" was not found.").arg(shown));
+    case PictureFault::NotAFile:
+        // Folders, pipes and devices are no picture files; reading a pipe
+        // could wait forever.
+        return fail(QStringLiteral("\"%1\" is not a file.").arg(shown));
+    case PictureFault::CannotOpen:
+        return fail(QStringLiteral("the file \"%1\" could not be opened.").arg(shown));
+    case PictureFault::TooLarge:
+        return fail(QStringLiteral("the picture in \"%1\" is too large (%2 x %3 pixels).")
+                        .arg(shown)
+                        .arg(file.size().width())
+                        .arg(file.size().height()));
+    case PictureFault::NotAPicture:
+    case PictureFault::Unreadable:
+        return fail(QStringLiteral("\"%1\" is not a picture that can be read.").arg(shown));
+    }
     // A layer shows the top-left tile of its picture; keeping only that part
     // keeps a large picture from lingering in memory.
     if (img->width() > kTile || img->height() > kTile)
@@ -185,6 +182,13 @@ void Form5::Command2_Click() { close(); }
 
 bool Form5::Import()
 {
+    // With no folder shown (the working folder was removed, say) the name
+    // would lead to a place the user never saw.
+    if (Dir1->Path().isEmpty()) {
+        dialogs_.MsgBox(QStringLiteral("The tile was not imported: no folder is shown to import it from."),
+                        MsgButtons::OK);
+        return false;
+    }
     const tile_file::ImportResult r = tile_file::ReadTilePicture(FileName());
     if (!r.picture) {
         dialogs_.MsgBox(r.error, MsgButtons::OK);
@@ -198,6 +202,10 @@ bool Form5::Import()
 
 bool Form5::Export()
 {
+    if (Dir1->Path().isEmpty()) {
+        dialogs_.MsgBox(QStringLiteral("The tile was not saved: no folder is shown to save it in."), MsgButtons::OK);
+        return false;
+    }
     const QString name = tile_file::ExportName(Text1->Text());
     if (name != Text1->Text())
         Text1->setTextValue(name);

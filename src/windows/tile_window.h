@@ -10,6 +10,8 @@
 #include <QString>
 #include <QWidget>
 
+#include "platform/picture_files.h"
+
 class CommandButton;
 class Dialogs;
 class DirListBox;
@@ -22,7 +24,7 @@ class TextBox;
 namespace tile_file {
 
 // Pictures beyond this many pixels are refused before they are decoded.
-constexpr qint64 kMaxPixels = qint64(8192) * 8192;
+constexpr qint64 kMaxPixels = kMaxPicturePixels;
 
 // The file name the window works with: the folder, a separator (unless the
 // folder already ends with one) and the name box's text.
@@ -38,9 +40,9 @@ struct ImportResult {
     QString error; // a sentence for the user when picture is empty
 };
 // Reads a picture file for a layer. Only regular files are read (no folders,
-// pipes or devices); pictures are checked for size before decoding. A picture
-// larger than a tile keeps only its top-left 64 x 64 pixels, which is all a
-// layer shows.
+// pipes or devices); pictures are checked for size before decoding, and one
+// whose data ends early is refused. A picture larger than a tile keeps only
+// its top-left 64 x 64 pixels, which is all a layer shows.
 ImportResult ReadTilePicture(const QString& path);
 
 } // namespace tile_file

@@ -71,7 +71,7 @@ TipFile ReadTipFile(const QString& path)
         return result; // Missing
     result.state = TipFileState::Unreadable;
     // Pipes and devices are not tip files; reading one could wait forever.
-    if (!info.isFile())
+    if (!IsRegularFile(path))
         return result;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
