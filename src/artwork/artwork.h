@@ -1,12 +1,14 @@
 #pragma once
-// Every picture the program shows is drawn here, in code. Each function
-// returns a fresh, fully opaque QImage in Format_RGB32. Pictures without text
-// work without a QGuiApplication; text is only drawn when one exists.
+// The pictures of the main window's toolbar and bins, drawn in code (one file
+// a group: toolbar.cpp, toolbar_icons.cpp, selector_frames.cpp, bins_art.cpp,
+// app_icon.cpp). Each function returns a fresh, fully opaque QImage in
+// Format_RGB32. Pictures without text work without a QGuiApplication; text is
+// only drawn when one exists.
 #include <QImage>
 
 namespace artwork {
 
-// Toolbar (a light grey panel, colour #C0C0C0, lies behind it)
+// Toolbar (the page grey panel of platform/style.h lies behind it)
 QImage ToolbarIcon(int index);   // 26 x 26 button picture, index 0..13 (outside: a blank grey 26x26)
 QImage ToolbarBarEnd(bool left); // 13 x 26, a rounded grey bar end (left or right end)
 QImage ToolbarBarStrip();        // 3 x 26, a vertical grey gradient (stretched across the bar)
@@ -22,7 +24,7 @@ QImage SelectorMask();           // 82 x 82: black 9-pixel frame around a white 
                                  // AND the mask onto a bin, then OR the frame.
 
 enum class Arrow { Left, Up, Down, Right };
-QImage ArrowGlyph(Arrow dir);        // 23 x 22 arrow for a light grey (#E0E0E0) button
+QImage ArrowGlyph(Arrow dir);        // 23 x 22 arrow for a pale grey button (style::kPaleGrey)
 QImage LayerLetterTile(char letter); // 64 x 64 navy tile with a big light blue letter, centred
 QImage SaveProgressBackground();     // 318 x 67 window with a "Saving: Standby..." title bar;
                                      // the progress bar sits at 7,28 size 302x29

@@ -7,13 +7,14 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include "artwork/drawing.h"
+
 namespace artwork {
 namespace {
 
 constexpr QRgb Opaque(unsigned rgb) { return 0xFF000000u | rgb; }
 constexpr QRgb kBlack = Opaque(0x000000);
 constexpr QRgb kYellow = Opaque(0xFFFF00);
-constexpr QRgb kLightGrey = Opaque(0xC0C0C0);
 constexpr QRgb kMidGrey = Opaque(0x808080);
 
 int Clamp255(double v) { return std::clamp(static_cast<int>(std::lround(v)), 0, 255); }
@@ -103,12 +104,9 @@ void DrawLetter(QImage& img, const Glyph& g, int x0, int y0, int scale, QRgb ink
 
 } // namespace
 
-const unsigned* PaletteSwatches() { return kSwatches.data(); }
-
 QImage ColourPalette()
 {
-    QImage img(182, kPaletteHeight, QImage::Format_RGB32);
-    img.fill(kLightGrey);
+    QImage img = Canvas(182, kPaletteHeight, kPageGrey);
 
     // Basic swatches.
     int top = 0;
@@ -174,7 +172,7 @@ QImage HorizontalRuler()
     QImage img(450, 7, QImage::Format_RGB32);
     for (int x = 0; x < 450; ++x) {
         for (int y = 0; y < 7; ++y) {
-            QRgb c = kLightGrey;
+            QRgb c = kPageGrey.rgb();
             if (x > 0) {
                 const bool longTick = (x - 1) % 56 == 0;
                 const bool mediumTick = x % 4 == 3;
@@ -209,8 +207,7 @@ QImage VerticalRuler()
 
 QImage ToolboxPicture()
 {
-    QImage img(72, 46, QImage::Format_RGB32);
-    img.fill(kLightGrey);
+    QImage img = Canvas(72, 46, kPageGrey);
     {
         QPainter p(&img);
         p.setRenderHint(QPainter::Antialiasing, false);
@@ -304,8 +301,7 @@ QImage PencilCursor()
 QImage ToolButtonGlyph(int index, int size)
 {
     size = std::max(size, 1);
-    QImage img(size, size, QImage::Format_RGB32);
-    img.fill(kLightGrey);
+    QImage img = Canvas(size, size, kPageGrey);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing, true);
     p.scale(size / 16.0, size / 16.0);
@@ -353,12 +349,7 @@ QImage ToolButtonGlyph(int index, int size)
         break;
     }
     p.end();
-    for (int y = 0; y < img.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
-        for (int x = 0; x < img.width(); ++x)
-            line[x] |= 0xFF000000u;
-    }
-    return img;
+    return Finish(img);
 }
 
 } // namespace artwork

@@ -10,8 +10,6 @@ namespace artwork {
 // and a hue field (columns 57-181) that is darkest at the top, full strength
 // on row 39 and palest at the bottom.
 QImage ColourPalette();
-// The 48 basic swatches as 0xRRGGBB, row by row.
-const unsigned* PaletteSwatches();
 
 // 10 x 10 grey spray tip: each pixel's level is how strongly the spray
 // darkens there (0 not at all, 127 at the centre).

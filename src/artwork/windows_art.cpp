@@ -5,47 +5,16 @@
 #include <cmath>
 #include <cstdint>
 
-#include <QCoreApplication>
-#include <QFont>
-#include <QGuiApplication>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <QTransform>
 
+#include "artwork/drawing.h"
+
 namespace artwork {
 namespace {
-
-QImage Canvas(int w, int h, const QColor& fill)
-{
-    QImage img(w, h, QImage::Format_RGB32);
-    img.fill(fill);
-    return img;
-}
-
-// Painting with antialiasing may touch the alpha byte; every picture leaves
-// here fully opaque.
-QImage Opaque(QImage img)
-{
-    for (int y = 0; y < img.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
-        for (int x = 0; x < img.width(); ++x)
-            line[x] |= 0xFF000000u;
-    }
-    return img;
-}
-
-bool CanDrawText() { return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr; }
-
-QFont Font(int pixelSize, bool bold, bool serif = false)
-{
-    QFont f;
-    f.setPixelSize(pixelSize);
-    f.setBold(bold);
-    f.setStyleHint(serif ? QFont::Serif : QFont::SansSerif);
-    return f;
-}
 
 // A stable hash, so the textures look the same on every run.
 std::uint32_t Hash(int x, int y, std::uint32_t seed)
@@ -123,16 +92,19 @@ QImage SampleTile(int kind, int size)
     return t;
 }
 
-// A four-pointed sparkle centred on (cx, cy).
-void Sparkle(QPainter& p, double cx, double cy, double r, const QColor& c)
+// The outline of a text whose ink starts at x = origin.x() on the baseline
+// y = origin.y(), shrunk if need be to at most maxWidth pixels.
+QPainterPath Lettering(const QFont& font, const QString& text, QPointF origin, double maxWidth)
 {
-    QPainterPath star;
-    star.moveTo(cx, cy - r);
-    star.quadTo(cx, cy, cx + r, cy);
-    star.quadTo(cx, cy, cx, cy + r);
-    star.quadTo(cx, cy, cx - r, cy);
-    star.quadTo(cx, cy, cx, cy - r);
-    p.fillPath(star, c);
+    QPainterPath path;
+    path.addText(0, 0, font, text);
+    const QRectF box = path.boundingRect();
+    const double fit = std::min(1.0, maxWidth / box.width());
+    QTransform place;
+    place.translate(origin.x(), origin.y());
+    place.scale(fit, fit);
+    place.translate(-box.left(), 0);
+    return place.map(path);
 }
 
 } // namespace
@@ -180,19 +152,11 @@ QImage SplashPicture()
                                                       {590, 270, 6},
                                                       {160, 250, 3}}};
     for (const auto& s : stars)
-        Sparkle(p, s[0], s[1], s[2], QColor(235, 240, 255, 220));
+        p.fillPath(SparklePath(QPointF(s[0], s[1]), s[2], 0), QColor(235, 240, 255, 220));
 
     if (CanDrawText()) {
-        QPainterPath text;
-        text.addText(0, 0, Font(54, true, true), QStringLiteral("Glimmerdeck"));
-        // Fit the title between the left edge and the tiles.
-        const QRectF box = text.boundingRect();
-        const double fit = std::min(1.0, 350.0 / box.width());
-        QTransform place;
-        place.translate(30, 160);
-        place.scale(fit, fit);
-        place.translate(-box.left(), 0);
-        text = place.map(text);
+        // The title, fitted between the left edge and the tiles.
+        const QPainterPath text = Lettering(PictureFont(54, true, true), QStringLiteral("Glimmerdeck"), {30, 160}, 350);
         p.fillPath(text.translated(3, 3), QColor(0, 0, 0, 160));
         QLinearGradient gold(0, 110, 0, 165);
         gold.setColorAt(0.0, QColor(255, 244, 200));
@@ -203,11 +167,11 @@ QImage SplashPicture()
         p.drawPath(text);
 
         p.setPen(QColor(200, 210, 240));
-        p.setFont(Font(16, false));
+        p.setFont(PictureFont(16, false));
         p.drawText(QRect(34, 172, 330, 24), Qt::AlignLeft | Qt::AlignVCenter,
                    QStringLiteral("Texture tile editor for 64 x 64 tiles"));
         p.setPen(QColor(150, 160, 200));
-        p.setFont(Font(12, true));
+        p.setFont(PictureFont(12, true));
         p.drawText(QRect(34, 270, 200, 20), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Version 1.8"));
     }
 
@@ -216,7 +180,7 @@ QImage SplashPicture()
     p.setPen(QColor(128, 128, 128));
     p.drawRect(0, 0, W - 1, H - 1);
     p.end();
-    return Opaque(img);
+    return Finish(img);
 }
 
 QImage AboutPicture()
@@ -246,32 +210,24 @@ QImage AboutPicture()
     p.drawLine(QPointF(arch.left() - 8, arch.bottom() + 2), QPointF(arch.right() + 8, arch.bottom() + 2));
 
     if (CanDrawText()) {
-        QFont letters = Font(40, true, true);
+        QFont letters = PictureFont(40, true, true);
         letters.setLetterSpacing(QFont::AbsoluteSpacing, 2);
-        QPainterPath word;
-        word.addText(0, 0, letters, QStringLiteral("MARROWGATE"));
-        // Fit the lettering between the emblem and the right edge.
-        const QRectF box = word.boundingRect();
-        const double fit = std::min(1.0, 276.0 / box.width());
-        QTransform place;
-        place.translate(114, 90);
-        place.scale(fit, fit);
-        place.translate(-box.left(), 0);
-        word = place.map(word);
+        // The lettering, fitted between the emblem and the right edge.
+        const QPainterPath word = Lettering(letters, QStringLiteral("MARROWGATE"), {114, 90}, 276);
         QLinearGradient steel(0, 55, 0, 92);
         steel.setColorAt(0.0, QColor(235, 235, 235));
         steel.setColorAt(1.0, QColor(120, 120, 130));
         p.fillPath(word, steel);
 
         p.setPen(QColor(128, 128, 128));
-        p.setFont(Font(12, false));
+        p.setFont(PictureFont(12, false));
         p.drawText(QRect(114, 98, 280, 18), Qt::AlignLeft | Qt::AlignVCenter,
                    QStringLiteral("tools for texture artists"));
     }
     p.setPen(QPen(QColor(190, 160, 80), 1));
     p.drawLine(QPointF(114, 96), QPointF(392, 96));
     p.end();
-    return Opaque(img);
+    return Finish(img);
 }
 
 QImage TipIcon()
@@ -302,17 +258,17 @@ QImage TipIcon()
     p.setBrush(QColor(60, 60, 70));
     p.drawRect(QRectF(14.5, 26.5, 3, 2));
     p.end();
-    return Opaque(img);
+    return Finish(img);
 }
 
 QImage TileWindowIcon()
 {
-    QImage img = Canvas(32, 32, QColor(0xC0, 0xC0, 0xC0));
+    QImage img = Canvas(32, 32, kPageGrey);
     QPainter p(&img);
     // A small checker tile.
     for (int y = 0; y < 4; ++y)
         for (int x = 0; x < 4; ++x)
-            p.fillRect(8 + x * 4, 8 + y * 4, 4, 4, (x + y) % 2 ? QColor(0, 0, 128) : QColor(120, 170, 255));
+            p.fillRect(8 + x * 4, 8 + y * 4, 4, 4, (x + y) % 2 ? kNavy : QColor(120, 170, 255));
     p.setPen(Qt::black);
     p.drawRect(7, 7, 17, 17);
     // Arrows: one into the tile, one out of it.
@@ -326,7 +282,7 @@ QImage TileWindowIcon()
     p.setBrush(QColor(160, 0, 0));
     p.drawPolygon(QPolygonF({QPointF(31, 31), QPointF(25, 29), QPointF(29, 25)}));
     p.end();
-    return Opaque(img);
+    return Finish(img);
 }
 
 } // namespace artwork

@@ -10,25 +10,19 @@
 #include "core/conversions.h"
 #include "platform/controls.h"
 #include "platform/picture_buffer.h"
+#include "platform/style.h"
 #include "platform/tab_control.h"
 #include "texture_set/layers.h"
 
 namespace {
 
-constexpr Colour kButtonFace = 0x00C0C0C0;       // the tab pages' grey
-constexpr Colour kWindowBackground = 0x00FFFFFF; // an empty frame slot
-constexpr Colour kBlack = 0x00000000;
-constexpr Colour kWhite = 0x00FFFFFF;
 constexpr Colour kPlayGreen = 0x0000C000;
 constexpr Colour kStopRed = 0x000000FF;
-constexpr Colour kEtchDark = 0x00404040;
-constexpr Colour kPathColour = 0x00000000;
 
 constexpr int kPageWidth = 477;
 constexpr int kPageHeight = 568;
 constexpr int kTileSize = 64;
 constexpr int kStartSpeed = 5;
-constexpr int kTextPixels = 11;
 
 // Views 0 to 2 form the strip, 63 pixels apart so neighbours share a column;
 // view 3 stands on its own.
@@ -108,7 +102,7 @@ private:
 AnimationViewer::AnimationViewer(QWidget* page, Layers& layers) : layers_(layers), page_(page)
 {
     // Created back to front: each control lies over those made before it.
-    Shape9 = Shape(page, QStringLiteral("Shape9"), QRect(0, 0, kPageWidth, kPageHeight), kButtonFace, kButtonFace);
+    Shape9 = Shape(page, QStringLiteral("Shape9"), QRect(0, 0, kPageWidth, kPageHeight), style::kPageGrey, style::kPageGrey);
     // The tab captions cover the page's top rows: the controls stand that much
     // lower than their layout positions, keeping their order and spacing.
     auto* content = new QWidget(page);
@@ -121,17 +115,17 @@ AnimationViewer::AnimationViewer(QWidget* page, Layers& layers) : layers_(layers
         // The bar at the right runs on past the page's edge: it is as wide as
         // what the page shows of it.
         const int width = std::min(strip.width(), kPageWidth - left);
-        auto* img = new PictureBuffer(content, QString::fromLatin1(name), left, top, width, strip.height(), kBlack);
+        auto* img = new PictureBuffer(content, QString::fromLatin1(name), left, top, width, strip.height(), style::kBlack);
         img->setPicture(strip);
         return img;
     };
     Image6 = filmStrip("Image6", 0, 0);
     Image7 = filmStrip("Image7", 350, 0);
-    Shape15 = Shape(content, QStringLiteral("Shape15"), QRect(0, 21, 477, 64), kBlack, kBlack);
+    Shape15 = Shape(content, QStringLiteral("Shape15"), QRect(0, 21, 477, 64), style::kBlack, style::kBlack);
     for (int v = 0; v < kViews; ++v)
         Picture16[static_cast<size_t>(v)] = new PictureBuffer(content, QStringLiteral("Picture16_%1").arg(v),
                                                               kViewLeft[static_cast<size_t>(v)], kViewTop,
-                                                              kTileSize, kTileSize, kBlack);
+                                                              kTileSize, kTileSize, style::kBlack);
     Image5 = filmStrip("Image5", 0, 85);
     Image8 = filmStrip("Image8", 350, 85);
 
@@ -143,21 +137,21 @@ AnimationViewer::AnimationViewer(QWidget* page, Layers& layers) : layers_(layers
     Command52->setToolTip(QStringLiteral("Stop Animation"));
     // A style sheet, unlike the palette, colours a push button under every style.
     auto colourButton = [](CommandButton* b, Colour face) {
-        b->setStyleSheet(QStringLiteral("QPushButton { background: %1; color: black; border: 1px solid #404040; }"
-                                        "QPushButton:pressed { border: 2px inset #404040; }")
-                             .arg(ToQColor(face).name()));
+        b->setStyleSheet(QStringLiteral("QPushButton { background: %1; color: black; border: 1px solid %2; }"
+                                        "QPushButton:pressed { border: 2px inset %2; }")
+                             .arg(style::Css(face), style::Css(style::kDarkGrey)));
     };
     colourButton(Command51, kPlayGreen);
     colourButton(Command52, kStopRed);
 
-    Line5 = ::Line(content, QStringLiteral("Line5"), QPoint(252, 161), QPoint(455, 161), kEtchDark);
-    Line1 = ::Line(content, QStringLiteral("Line1"), QPoint(252, 162), QPoint(455, 162), kWhite);
+    Line5 = ::Line(content, QStringLiteral("Line5"), QPoint(252, 161), QPoint(455, 161), style::kDarkGrey);
+    Line1 = ::Line(content, QStringLiteral("Line1"), QPoint(252, 162), QPoint(455, 162), style::kWhite);
 
     // The path lies behind the slots and shows in the gaps between them.
     for (size_t i = 0; i < kFramePath.size(); ++i) {
         const auto& p = kFramePath[i];
         FramePath[i] = ::Line(content, QStringLiteral("Line%1").arg(15 + static_cast<int>(i)), QPoint(p[0], p[1]),
-                              QPoint(p[2], p[3]), kPathColour);
+                              QPoint(p[2], p[3]), style::kBlack);
     }
 
     for (int s = 0; s < kSlots; ++s) {
@@ -165,15 +159,12 @@ AnimationViewer::AnimationViewer(QWidget* page, Layers& layers) : layers_(layers
         Picture17[i] = new PictureBuffer(content, QStringLiteral("Picture17_%1").arg(s),
                                          kSlotColumnLeft[static_cast<size_t>(s % 3)],
                                          kSlotRowTop[static_cast<size_t>(s / 3)], kTileSize, kTileSize,
-                                         kWindowBackground);
+                                         style::kWhite); // an empty slot
         Label24[i] = new Label(Picture17[i], QStringLiteral("Label24_%1").arg(s), QRect(0, 0, 15, 15),
                                QString::number(s + 1), Qt::AlignCenter);
-        Label24[i]->setBackColor(kBlack);
-        Label24[i]->setForeColor(kWhite);
-        QFont f = Label24[i]->font();
-        f.setPixelSize(11);
-        f.setBold(true);
-        Label24[i]->setFont(f);
+        Label24[i]->setBackColor(style::kBlack);
+        Label24[i]->setForeColor(style::kWhite);
+        style::SetSmallFont(Label24[i], true);
         // A click on the number is a click on its slot.
         Label24[i]->setAttribute(Qt::WA_TransparentForMouseEvents);
     }
@@ -202,11 +193,9 @@ AnimationViewer::AnimationViewer(QWidget* page, Layers& layers) : layers_(layers
 
     // The captions are laid out for a compact font: keep them whole.
     for (QWidget* w : std::initializer_list<QWidget*>{Label7, Command51, Command52, Label25, Label21, Label22,
-                                                      Label23, Text8, Check1, Label26}) {
-        QFont f = w->font();
-        f.setPixelSize(w == Label23 ? kTextPixels - 1 : kTextPixels);
-        w->setFont(f);
-    }
+                                                      Text8, Check1, Label26})
+        style::SetSmallFont(w);
+    style::SetCompactFont(Label23);
     // The check box's caption needs a little more room than its box had.
     Check1->resize(211, 15);
 

@@ -8,48 +8,23 @@
 #include "core/keying.h"
 #include "platform/controls.h"
 #include "platform/picture_buffer.h"
+#include "platform/style.h"
 #include "texture_set/layers.h"
-
-namespace {
-
-constexpr Colour kNavy = 0x00800000;
-constexpr Colour kButtonFace = 0x00C0C0C0; // the tab pages' grey
-constexpr Colour kSeparator = 0x00808080;
-
-// Black or white, whichever reads better on the colour c, so the key
-// colour's caption stays legible whatever colour is picked.
-Colour CaptionColourOn(Colour c)
-{
-    const RgbParts p = SplitColor(c);
-    return (299 * p.red + 587 * p.green + 114 * p.blue) >= 128000 ? 0x00000000 : 0x00FFFFFF;
-}
-
-// The tab's texts use a compact font so every caption fits its control.
-void Compact(std::initializer_list<QWidget*> widgets)
-{
-    for (QWidget* w : widgets) {
-        QFont f = w->font();
-        f.setPixelSize(11);
-        w->setFont(f);
-    }
-}
-
-} // namespace
 
 ColorKeying::ColorKeying(QWidget* page, Layers& layers) : layers_(layers)
 {
     // The mirrors start with the layers' pictures. Ckey2 lies under Ckey1,
     // Ckey3 over it: the creation order stacks them.
-    Ckey2 = new PictureBuffer(page, QStringLiteral("Ckey2"), 322, 49, 64, 64, kNavy);
-    Ckey1 = new PictureBuffer(page, QStringLiteral("Ckey1"), 294, 21, 64, 64, kNavy);
-    Ckey3 = new PictureBuffer(page, QStringLiteral("Ckey3"), 322, 49, 64, 64, kNavy);
+    Ckey2 = new PictureBuffer(page, QStringLiteral("Ckey2"), 322, 49, 64, 64, style::kNavy);
+    Ckey1 = new PictureBuffer(page, QStringLiteral("Ckey1"), 294, 21, 64, 64, style::kNavy);
+    Ckey3 = new PictureBuffer(page, QStringLiteral("Ckey3"), 322, 49, 64, 64, style::kNavy);
     Ckey1->setPicture(layers.Image1->Image());
     Ckey2->setPicture(layers.Image2->Image());
     Ckey3->setPicture(layers.Image2->Image());
     Ckey3->hide();
 
     // The backdrop lies under everything on the page, the mirrors included.
-    Shape10 = Shape(page, QStringLiteral("Shape10"), QRect(0, 0, 477, 596), kButtonFace, kButtonFace);
+    Shape10 = Shape(page, QStringLiteral("Shape10"), QRect(0, 0, 477, 596), style::kPageGrey, style::kPageGrey);
     Shape10->lower();
 
     // Labels 5 and 8 are wide enough for their whole text in the program's
@@ -58,12 +33,12 @@ ColorKeying::ColorKeying(QWidget* page, Layers& layers) : layers_(layers)
                        QStringLiteral("1.) Select which layer overlaps the other:"));
     Command12 = new CommandButton(page, QStringLiteral("Command12"), QRect(231, 119, 225, 29),
                                   QString::fromLatin1(kSwitchStart));
-    Line2 = Line(page, QStringLiteral("Line2"), QPoint(14, 161), QPoint(455, 161), kSeparator);
+    Line2 = Line(page, QStringLiteral("Line2"), QPoint(14, 161), QPoint(455, 161), style::kMidGrey);
 
     Label6 = new Label(page, QStringLiteral("Label6"), QRect(21, 182, 197, 43),
                        QStringLiteral("2.) Select the color key, or the color to be removed, by clicking or "
                                       "dragging on the texture."));
-    CKeyPicker = new PictureBuffer(page, QStringLiteral("CKeyPicker"), 98, 224, 64, 64, kNavy);
+    CKeyPicker = new PictureBuffer(page, QStringLiteral("CKeyPicker"), 98, 224, 64, 64, style::kNavy);
     CKeyPicker->setCursor(Qt::CrossCursor);
     Label4 = new Label(page, QStringLiteral("Label4"), QRect(273, 203, 120, 99), QStringLiteral("Color Key"),
                        Qt::AlignCenter);
@@ -82,17 +57,20 @@ ColorKeying::ColorKeying(QWidget* page, Layers& layers) : layers_(layers)
                                   QStringLiteral("Generate"));
     Command13->hide();
 
-    Line4 = Line(page, QStringLiteral("Line4"), QPoint(14, 385), QPoint(455, 385), kSeparator);
+    Line4 = Line(page, QStringLiteral("Line4"), QPoint(14, 385), QPoint(455, 385), style::kMidGrey);
     Label8 = new Label(page, QStringLiteral("Label8"), QRect(21, 399, 320, 43),
                        QStringLiteral("3.) Set the new texture to either layer A or B to add an additional layer "
                                       "or to add to the custom texture set."));
-    Picture4 = new PictureBuffer(page, QStringLiteral("Picture4"), 196, 448, 64, 64, kNavy);
+    Picture4 = new PictureBuffer(page, QStringLiteral("Picture4"), 196, 448, 64, 64, style::kNavy);
     Command14 = new CommandButton(page, QStringLiteral("Command14"), QRect(98, 525, 120, 29),
                                   QStringLiteral("Set to layer A"));
     Command15 = new CommandButton(page, QStringLiteral("Command15"), QRect(238, 525, 120, 29),
                                   QStringLiteral("Set to layer B"));
 
-    Compact({Label5, Command12, Label6, Label4, Frame2, Command13, Label8, Command14, Command15});
+    // The tab's texts use a small font so every caption fits its control.
+    for (QWidget* w : std::initializer_list<QWidget*>{Label5, Command12, Label6, Label4, Frame2, Command13, Label8,
+                                                      Command14, Command15})
+        style::SetSmallFont(w);
 
     CKeyPicker->onMouseDown = [this](int b, int s, float x, float y) { CKeyPicker_MouseDown(b, s, x, y); };
     CKeyPicker->onMouseMove = [this](int b, int s, float x, float y) { CKeyPicker_MouseMove(b, s, x, y); };
@@ -113,7 +91,7 @@ Colour ColorKeying::KeyColour() const { return Label4->BackColor(); }
 void ColorKeying::SetKeyColour(Colour c)
 {
     Label4->setBackColor(c);
-    Label4->setForeColor(CaptionColourOn(c));
+    Label4->setForeColor(style::CaptionColourOn(c));
 }
 
 void ColorKeying::Ckey1_Change()

@@ -16,14 +16,10 @@
 #include "platform/environment.h"
 #include "platform/file_list.h"
 #include "platform/picture_buffer.h"
+#include "platform/style.h"
 #include "texture_set/layers.h"
 
 namespace {
-
-constexpr Colour kNavy = 0x00800000;
-constexpr Colour kButtonFace = 0x00C0C0C0; // the tab pages' grey
-constexpr Colour kSeparator = 0x00808080;
-constexpr Colour kRefreshGrey = 0x00808080;
 
 // Reports the mouse presses and releases and the key presses that reach the
 // filter list, before the list acts on them.
@@ -50,7 +46,7 @@ private:
 
 FilterRotate::FilterRotate(QWidget* page, Layers& layers, Dialogs& dialogs) : layers_(layers), dialogs_(dialogs)
 {
-    Shape14 = Shape(page, QStringLiteral("Shape14"), QRect(0, 0, 477, 596), kButtonFace, kButtonFace);
+    Shape14 = Shape(page, QStringLiteral("Shape14"), QRect(0, 0, 477, 596), style::kPageGrey, style::kPageGrey);
     Shape14->lower();
 
     // 1.) Loading
@@ -62,21 +58,21 @@ FilterRotate::FilterRotate(QWidget* page, Layers& layers, Dialogs& dialogs) : la
                                   QStringLiteral("Load layer A"));
     Command40 = new CommandButton(page, QStringLiteral("Command40"), QRect(245, 49, 78, 43),
                                   QStringLiteral("Load layer B"));
-    Picture15 = new PictureBuffer(page, QStringLiteral("Picture15"), 63, 49, kSide, kSide, kNavy);
+    Picture15 = new PictureBuffer(page, QStringLiteral("Picture15"), 63, 49, kSide, kSide, style::kNavy);
     Picture15->hide();
-    FilterBuffer = new PictureBuffer(page, QStringLiteral("FilterBuffer"), 364, 49, kSide, kSide, kNavy);
+    FilterBuffer = new PictureBuffer(page, QStringLiteral("FilterBuffer"), 364, 49, kSide, kSide, style::kNavy);
     FilterBuffer->hide();
-    Line10 = Line(page, QStringLiteral("Line10"), QPoint(14, 105), QPoint(448, 105), kSeparator);
+    Line10 = Line(page, QStringLiteral("Line10"), QPoint(14, 105), QPoint(448, 105), style::kMidGrey);
 
     // 2.) Turning and mirroring
     Label16 = new Label(page, QStringLiteral("Label16"), QRect(14, 119, 225, 22),
                         QStringLiteral("2.) Rotate the texture here:"));
-    RotBuffer = new PictureBuffer(page, QStringLiteral("RotBuffer"), 63, 140, kSide, kSide, kNavy);
+    RotBuffer = new PictureBuffer(page, QStringLiteral("RotBuffer"), 63, 140, kSide, kSide, style::kNavy);
     RotBuffer->hide();
     Command37 = new CommandButton(page, QStringLiteral("Command37"), QRect(147, 140, 50, 64));
     Command37->setIcon(QIcon(QPixmap::fromImage(artwork::RotateArrowIcon(true))));
     Command37->setIconSize(QSize(32, 32));
-    WorkTile = new PictureBuffer(page, QStringLiteral("Picture13"), 203, 140, kSide, kSide, kNavy);
+    WorkTile = new PictureBuffer(page, QStringLiteral("Picture13"), 203, 140, kSide, kSide, style::kNavy);
     Command38 = new CommandButton(page, QStringLiteral("Command38"), QRect(273, 140, 50, 64));
     Command38->setIcon(QIcon(QPixmap::fromImage(artwork::RotateArrowIcon(false))));
     Command38->setIconSize(QSize(32, 32));
@@ -84,26 +80,24 @@ FilterRotate::FilterRotate(QWidget* page, Layers& layers, Dialogs& dialogs) : la
                                   QStringLiteral("Flip Horizontal"));
     Command45 = new CommandButton(page, QStringLiteral("Command45"), QRect(343, 175, 99, 29),
                                   QStringLiteral("Flip Vertical"));
-    Line13 = Line(page, QStringLiteral("Line13"), QPoint(14, 217), QPoint(448, 217), kSeparator);
+    Line13 = Line(page, QStringLiteral("Line13"), QPoint(14, 217), QPoint(448, 217), style::kMidGrey);
 
     // 3.) Filters
     Label17 = new Label(page, QStringLiteral("Label17"), QRect(14, 231, 141, 30),
                         QStringLiteral("3.) Or apply a pre-made filter:"));
     File1 = new FileListBox(page, QStringLiteral("File1"), QStringLiteral("*.fil"));
     File1->setGeometry(154, 231, 295, 123);
-    FilterPreview = new PictureBuffer(page, QStringLiteral("Picture14"), 56, 266, kSide, kSide, kNavy);
+    FilterPreview = new PictureBuffer(page, QStringLiteral("Picture14"), 56, 266, kSide, kSide, style::kNavy);
     FilterPreview->setToolTip(QStringLiteral("Wow! What a cool filter!"));
     Text4 = new TextBox(page, QStringLiteral("Text4"), QRect(154, 357, 295, 22));
     // Just below the caption box, in a small font so its caption fits on one line.
     Label19 = new Label(page, QStringLiteral("Label19"), QRect(385, 380, 64, 15), QStringLiteral("Refresh List"),
                         Qt::AlignCenter);
     Label19->setWordWrap(false);
-    QFont small = Label19->font();
-    small.setPixelSize(10);
-    Label19->setFont(small);
-    Label19->setBackColor(kRefreshGrey);
+    style::SetCompactFont(Label19);
+    Label19->setBackColor(style::kMidGrey);
     Label19->setCursor(Qt::PointingHandCursor);
-    Line14 = Line(page, QStringLiteral("Line14"), QPoint(14, 406), QPoint(448, 406), kSeparator);
+    Line14 = Line(page, QStringLiteral("Line14"), QPoint(14, 406), QPoint(448, 406), style::kMidGrey);
 
     // 4.) Writing back
     Label18 = new Label(page, QStringLiteral("Label18"), QRect(14, 420, 211, 15),

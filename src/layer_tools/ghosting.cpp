@@ -6,31 +6,24 @@
 #include "platform/slanted_line.h"
 #include "texture_set/layers.h"
 
-namespace {
-
-constexpr Colour kNavy = 0x00800000;
-constexpr Colour kButtonFace = 0x00C0C0C0; // the tab pages' grey
-
-} // namespace
-
 Ghosting::Ghosting(QWidget* page, Layers& layers) : layers_(layers)
 {
     // The mirrors stay hidden and start empty (navy), out of step with the
     // layers until a layer is first replaced.
-    Picture10 = new PictureBuffer(page, QStringLiteral("Picture10"), 63, 63, 64, 64, kNavy);
+    Picture10 = new PictureBuffer(page, QStringLiteral("Picture10"), 63, 63, 64, 64, style::kNavy);
     Picture10->hide();
-    Picture9 = new PictureBuffer(page, QStringLiteral("Picture9"), 63, 203, 64, 64, kNavy);
+    Picture9 = new PictureBuffer(page, QStringLiteral("Picture9"), 63, 203, 64, 64, style::kNavy);
     Picture9->hide();
 
     // The backdrop takes the grey of the other tab pages.
-    Shape12 = Shape(page, QStringLiteral("Shape12"), QRect(0, 0, 477, 596), kButtonFace, kButtonFace);
+    Shape12 = Shape(page, QStringLiteral("Shape12"), QRect(0, 0, 477, 596), style::kPageGrey, style::kPageGrey);
     Shape12->lower();
     Label13 = new Label(page, QStringLiteral("Label13"), QRect(21, 21, 197, 36),
                         QStringLiteral("Adjust the transparency level between the two textures with the slider bar:"));
-    Picture11 = new PictureBuffer(page, QStringLiteral("Picture11"), 63, 133, 64, 64, kNavy);
+    Picture11 = new PictureBuffer(page, QStringLiteral("Picture11"), 63, 133, 64, 64, style::kNavy);
     Line11 = new SlantedLine(page, QStringLiteral("Line11"), QPoint(126, 133), QPoint(147, 126));
     Line12 = new SlantedLine(page, QStringLiteral("Line12"), QPoint(126, 196), QPoint(147, 203));
-    Picture12 = new PictureBuffer(page, QStringLiteral("Picture12"), 147, 98, 128, 128, kNavy);
+    Picture12 = new PictureBuffer(page, QStringLiteral("Picture12"), 147, 98, 128, 128, style::kNavy);
     // The joining lines end on the corners of the two pictures: they lie
     // under them, so they never paint over a pixel of the blend.
     Line11->stackUnder(Picture11);
@@ -50,11 +43,8 @@ Ghosting::Ghosting(QWidget* page, Layers& layers) : layers_(layers)
     Command29->setToolTip(QStringLiteral("Set layer B"));
 
     // The captions were laid out for a small dialog font: keep them whole.
-    for (Label* l : {Label13, Label14}) {
-        QFont f = l->font();
-        f.setPixelSize(11);
-        l->setFont(f);
-    }
+    for (Label* l : {Label13, Label14})
+        style::SetSmallFont(l);
 
     Picture9->onChange = [this] { Picture9_Change(); };
     Picture10->onChange = [this] { Picture10_Change(); };

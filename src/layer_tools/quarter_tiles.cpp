@@ -3,29 +3,27 @@
 #include "core/quarter_tile.h"
 #include "platform/controls.h"
 #include "platform/picture_buffer.h"
+#include "platform/style.h"
 #include "platform/wrap_button.h"
 #include "texture_set/layers.h"
 
 namespace {
 
-constexpr Colour kNavy = 0x00800000;
-constexpr Colour kButtonFace = 0x00C0C0C0; // the tab pages' grey
-constexpr Colour kSeparator = 0x00808080;
 constexpr int kQuarter = 32;
 
 } // namespace
 
 QuarterTiles::QuarterTiles(QWidget* page, Layers& layers) : layers_(layers)
 {
-    Shape13 = Shape(page, QStringLiteral("Shape13"), QRect(0, 0, 477, 596), kButtonFace, kButtonFace);
+    Shape13 = Shape(page, QStringLiteral("Shape13"), QRect(0, 0, 477, 596), style::kPageGrey, style::kPageGrey);
     Shape13->lower();
 
     Label11 = new Label(page, QStringLiteral("Label11"), QRect(35, 21, 169, 29),
                         QStringLiteral("Select which layer tile you want to reduce to 1/4 size:"));
     Command18 = new CommandButton(page, QStringLiteral("Command18"), QRect(35, 56, 85, 29), QStringLiteral("A"));
     Command19 = new CommandButton(page, QStringLiteral("Command19"), QRect(126, 56, 85, 29), QStringLiteral("B"));
-    Picture7 = new PictureBuffer(page, QStringLiteral("Picture7"), 308, 35, 64, 64, kNavy);
-    Line8 = Line(page, QStringLiteral("Line8"), QPoint(14, 126), QPoint(455, 126), kSeparator);
+    Picture7 = new PictureBuffer(page, QStringLiteral("Picture7"), 308, 35, 64, 64, style::kNavy);
+    Line8 = Line(page, QStringLiteral("Line8"), QPoint(14, 126), QPoint(455, 126), style::kMidGrey);
 
     Command20 = new CommandButton(page, QStringLiteral("Command20"), QRect(35, 168, 169, 29),
                                   QString::fromLatin1(kTargetA));
@@ -41,7 +39,7 @@ QuarterTiles::QuarterTiles(QWidget* page, Layers& layers) : layers_(layers)
                                   QStringLiteral("Lower Left"));
     Command24 = new WrapButton(page, QStringLiteral("Command24"), QRect(119, 280, 57, 57),
                                   QStringLiteral("Lower Right"));
-    Picture8 = new PictureBuffer(page, QStringLiteral("Picture8"), 308, 266, kQuarter, kQuarter, kNavy);
+    Picture8 = new PictureBuffer(page, QStringLiteral("Picture8"), 308, 266, kQuarter, kQuarter, style::kNavy);
 
     Command18->onClick = [this] { Command18_Click(); };
     Command19->onClick = [this] { Command19_Click(); };

@@ -16,6 +16,7 @@
 #include "core/tint.h"
 #include "platform/controls.h"
 #include "platform/picture_buffer.h"
+#include "platform/style.h"
 #include "texture_set/layers.h"
 
 namespace {
@@ -41,18 +42,7 @@ private:
     std::function<void()> handler_;
 };
 
-constexpr Colour kNavy = 0x00800000;
-constexpr Colour kBlack = 0x00000000;
-constexpr Colour kButtonFace = 0x00C0C0C0; // the tab pages' grey
-
 Colour FromQColor(const QColor& c) { return RGB(c.red(), c.green(), c.blue()); }
-
-void SmallFont(QWidget* w)
-{
-    QFont f = w->font();
-    f.setPixelSize(11);
-    w->setFont(f);
-}
 
 QString Percent(int value) { return QString::number(value) + QLatin1Char('%'); }
 
@@ -62,7 +52,7 @@ RgbBright::RgbBright(QWidget* page, Layers& layers) : layers_(layers)
 {
     // The backdrop takes the grey of the other tab pages, so the pages look
     // alike when the user switches between them.
-    const Colour face = kButtonFace;
+    const Colour face = style::kPageGrey;
     const Colour window = FromQColor(QApplication::palette().color(QPalette::Base));
 
     Shape11 = Shape(page, QStringLiteral("Shape11"), QRect(0, 0, 477, 596), face, face);
@@ -73,7 +63,7 @@ RgbBright::RgbBright(QWidget* page, Layers& layers) : layers_(layers)
     Command16->setToolTip(QStringLiteral("Load layer A"));
     Command17 = new CommandButton(page, QStringLiteral("Command17"), QRect(119, 56, 85, 29), QStringLiteral("B"));
     Command17->setToolTip(QStringLiteral("Load layer B"));
-    Picture5 = new PictureBuffer(page, QStringLiteral("Picture5"), 315, 56, 64, 64, kNavy);
+    Picture5 = new PictureBuffer(page, QStringLiteral("Picture5"), 315, 56, 64, 64, style::kNavy);
     Line6 = Line(page, QStringLiteral("Line6"), QPoint(14, 140), QPoint(455, 140));
     Label10 = new Label(page, QStringLiteral("Label10"), QRect(35, 161, 169, 57),
                         QStringLiteral("The red, green, and blue tinting of the tile can be adjusted with the RGB "
@@ -82,7 +72,7 @@ RgbBright::RgbBright(QWidget* page, Layers& layers) : layers_(layers)
     // Colour marks above the sliders: dark over light for brightness, then
     // red, green and blue.
     Shape6 = Shape(page, QStringLiteral("Shape6"), QRect(259, 175, 29, 15), window, window);
-    Shape7 = Shape(page, QStringLiteral("Shape7"), QRect(259, 161, 29, 15), kBlack, kBlack);
+    Shape7 = Shape(page, QStringLiteral("Shape7"), QRect(259, 161, 29, 15), style::kBlack, style::kBlack);
     Shape1 = Shape(page, QStringLiteral("Shape1"), QRect(315, 161, 29, 29), 0x000000FF, 0x000000FF);
     Shape2 = Shape(page, QStringLiteral("Shape2"), QRect(357, 161, 29, 29), 0x0000FF00, 0x0000FF00);
     Shape3 = Shape(page, QStringLiteral("Shape3"), QRect(399, 161, 29, 29), 0x00FF0000, 0x00FF0000);
@@ -99,7 +89,7 @@ RgbBright::RgbBright(QWidget* page, Layers& layers) : layers_(layers)
     G = percentSlider("G", 350);
     B = percentSlider("B", 392);
 
-    Picture6 = new PictureBuffer(page, QStringLiteral("Picture6"), 84, 252, 64, 64, kNavy);
+    Picture6 = new PictureBuffer(page, QStringLiteral("Picture6"), 84, 252, 64, 64, style::kNavy);
     Command27 = new CommandButton(page, QStringLiteral("Command27"), QRect(217, 280, 36, 22));
     Command27->setIcon(QIcon(QPixmap::fromImage(artwork::ArrowGlyph(artwork::Arrow::Right))));
     Command27->setIconSize(QSize(23, 22));
@@ -127,7 +117,7 @@ RgbBright::RgbBright(QWidget* page, Layers& layers) : layers_(layers)
     Command17->onClick = [this] { Command17_Click(); };
     // The captions were laid out for a small dialog font: keep them whole.
     for (Label* l : {Label9, Label10, Label12})
-        SmallFont(l);
+        style::SetSmallFont(l);
     // One line, as wide as it needs: nothing stands to its right before Picture5.
     Label9->setWordWrap(false);
     Label9->resize(std::max(Label9->width(), Label9->sizeHint().width()), Label9->height());

@@ -20,6 +20,7 @@
 #include "platform/file_list.h"
 #include "platform/picture_buffer.h"
 #include "platform/single_window.h"
+#include "platform/style.h"
 #include "platform/tab_control.h"
 #include "texture_set/bins.h"
 #include "texture_set/layers.h"
@@ -32,10 +33,6 @@
 #include "windows/tip_of_day.h"
 
 namespace {
-
-constexpr Colour kNavy = 0x00800000;
-constexpr Colour kPanelGrey = 0x00C0C0C0;
-
 
 struct ToolDef {
     int left;
@@ -77,7 +74,7 @@ Form1::Form1(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), dialogs_(
 
     client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
-    SetBackColor(client, kNavy);
+    SetBackColor(client, style::kNavy);
     setCentralWidget(client);
 
     // The panel from the left bin's right edge to the window's right edge.
@@ -85,13 +82,13 @@ Form1::Form1(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), dialogs_(
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setFrameShape(QFrame::NoFrame);
     Frame1->setGeometry(256, 0, 771, 708);
-    SetBackColor(Frame1, kPanelGrey);
+    SetBackColor(Frame1, style::kPageGrey);
 
     Shape16 = new QFrame(Frame1);
     Shape16->setObjectName(QStringLiteral("Shape16"));
     Shape16->setFrameShape(QFrame::NoFrame);
     Shape16->setGeometry(203, 0, 85, 15);
-    SetBackColor(Shape16, kNavy);
+    SetBackColor(Shape16, style::kNavy);
 
     buildToolbar();
 
@@ -99,7 +96,7 @@ Form1::Form1(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), dialogs_(
                             {QStringLiteral("Pixel Editing"), QStringLiteral("Color Keying"),
                              QStringLiteral("RGB/Bright"), QStringLiteral("Ghosting"), QStringLiteral("1/4 Tiles"),
                              QStringLiteral("Filter / Rotate"), QStringLiteral("Animation viewer")},
-                            ToQColor(kPanelGrey));
+                            ToQColor(style::kPageGrey));
     SSTab1->setGeometry(7, 133, 477, 568);
 
     layers = std::make_unique<Layers>(client);
@@ -127,17 +124,17 @@ Form1::~Form1() = default;
 
 void Form1::buildToolbar()
 {
-    Image13 = new PictureBuffer(Frame1, QStringLiteral("Image13"), 1, kToolTop, 13, 26, kPanelGrey);
+    Image13 = new PictureBuffer(Frame1, QStringLiteral("Image13"), 1, kToolTop, 13, 26, style::kPageGrey);
     Image13->setPicture(artwork::ToolbarBarEnd(true));
-    Image9 = new PictureBuffer(Frame1, QStringLiteral("Image9"), 14, kToolTop, 465, 26, kPanelGrey);
+    Image9 = new PictureBuffer(Frame1, QStringLiteral("Image9"), 14, kToolTop, 465, 26, style::kPageGrey);
     Image9->setPicture(artwork::ToolbarBarStrip().scaled(465, 26));
-    Image14 = new PictureBuffer(Frame1, QStringLiteral("Image14"), 476, kToolTop, 13, 26, kPanelGrey);
+    Image14 = new PictureBuffer(Frame1, QStringLiteral("Image14"), 476, kToolTop, 13, 26, style::kPageGrey);
     Image14->setPicture(artwork::ToolbarBarEnd(false));
 
     for (int i = 0; i < kToolCount; ++i) {
         const ToolDef& t = kTools[static_cast<size_t>(i)];
         auto* b = new PictureBuffer(Frame1, QStringLiteral("ToolPick(%1)").arg(i), t.left, kToolTop, 26, 26,
-                                    kPanelGrey);
+                                    style::kPageGrey);
         b->setPicture(artwork::ToolbarIcon(i));
         b->setToolTip(QString::fromLatin1(t.tooltip));
         b->setCursor(Qt::PointingHandCursor);
@@ -146,7 +143,7 @@ void Form1::buildToolbar()
         ToolPick[static_cast<size_t>(i)] = b;
     }
 
-    Image10 = new PictureBuffer(Frame1, QStringLiteral("Image10"), 21, 98, 22, 9, kPanelGrey);
+    Image10 = new PictureBuffer(Frame1, QStringLiteral("Image10"), 21, 98, 22, 9, style::kPageGrey);
     Image10->setPicture(artwork::ToolbarMarker());
 }
 

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include <QCursor>
-#include <QFont>
 #include <QPixmap>
 
 #include "artwork/pixel_editor_art.h"
@@ -12,6 +11,7 @@
 #include "pixel_editor/pixel_editor.h"
 #include "platform/controls.h"
 #include "platform/picture_buffer.h"
+#include "platform/style.h"
 
 using pixel_ops::BlockOrigin;
 
@@ -44,9 +44,7 @@ EditingSurface::EditingSurface(PixelEditor& editor, QWidget* content) : ed_(edit
     Combo1->setListIndex(0);
     Combo1->setEnabled(false);
     // A compact font keeps the longest item whole in the narrow box.
-    QFont small = Combo1->font();
-    small.setPixelSize(10);
-    Combo1->setFont(small);
+    style::SetCompactFont(Combo1);
     Combo1->setStyleSheet(QStringLiteral("QComboBox { padding: 0px 0px 0px 3px; } "
                                          "QComboBox::drop-down { width: 14px; }"));
 
@@ -66,8 +64,7 @@ void EditingSurface::SetCurrentColor(Colour c)
         return;
     Label3->setBackColor(c);
     // Keep the caption readable on dark and light colours alike.
-    const RgbParts p = SplitColor(c);
-    Label3->setForeColor(p.red * 299 + p.green * 587 + p.blue * 114 < 128000 ? 0x00FFFFFF : 0x00000000);
+    Label3->setForeColor(style::CaptionColourOn(c));
 }
 
 void EditingSurface::SetBrush(const QString& text) { Combo1->setCurrentText(text); }

@@ -8,6 +8,7 @@
 #include "pixel_editor/pixel_editor.h"
 #include "platform/controls.h"
 #include "platform/picture_buffer.h"
+#include "platform/style.h"
 
 namespace {
 
@@ -16,7 +17,7 @@ CommandButton* GlyphButton(QWidget* content, const char* name, QRect geometry, i
     auto* b = new CommandButton(content, QString::fromLatin1(name), geometry);
     b->setIcon(QIcon(QPixmap::fromImage(artwork::ToolButtonGlyph(glyph, glyphSize))));
     b->setIconSize(QSize(glyphSize, glyphSize));
-    SetBackColor(b, 0x00C0C0C0);
+    SetBackColor(b, style::kPageGrey);
     b->hide();
     return b;
 }

@@ -4,23 +4,22 @@
 #include "pixel_editor/pixel_editor.h"
 #include "platform/controls.h"
 #include "platform/picture_buffer.h"
+#include "platform/style.h"
 #include "texture_set/layers.h"
 
 namespace {
-constexpr Colour kGrey = 0x00C0C0C0;
-
 CommandButton* LayerButton(QWidget* content, const char* name, int left, int top, const char* caption)
 {
     auto* b = new CommandButton(content, QString::fromLatin1(name), QRect(left, top, 71, 22),
                                 QString::fromLatin1(caption));
-    SetBackColor(b, kGrey);
+    SetBackColor(b, style::kPageGrey);
     return b;
 }
 
 Label* RowLabel(QWidget* content, const char* name, QRect geometry, const char* caption)
 {
     auto* l = new Label(content, QString::fromLatin1(name), geometry, QString::fromLatin1(caption), Qt::AlignCenter);
-    l->setBackColor(kGrey);
+    l->setBackColor(style::kPageGrey);
     return l;
 }
 } // namespace

@@ -12,11 +12,11 @@
 #include "pixel_editor/tool_panel.h"
 #include "platform/controls.h"
 #include "platform/picture_buffer.h"
+#include "platform/style.h"
 
 namespace {
 constexpr int kTabWidth = 477;
 constexpr int kTabHeight = 568;
-constexpr Colour kPageGrey = 0x00C0C0C0;
 } // namespace
 
 PixelEditor::PixelEditor(QWidget* page, Layers& layerSet) : layers(layerSet)
@@ -25,7 +25,7 @@ PixelEditor::PixelEditor(QWidget* page, Layers& layerSet) : layers(layerSet)
     Shape4->setObjectName(QStringLiteral("Shape4"));
     Shape4->setFrameShape(QFrame::NoFrame);
     Shape4->setGeometry(0, 0, kTabWidth, kTabHeight);
-    SetBackColor(Shape4, kPageGrey);
+    SetBackColor(Shape4, style::kPageGrey);
     Shape4->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     content = new QWidget(page);

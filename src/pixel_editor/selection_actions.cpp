@@ -7,19 +7,18 @@
 #include "pixel_editor/pixel_editor.h"
 #include "platform/controls.h"
 #include "platform/picture_buffer.h"
+#include "platform/style.h"
 
 SelectionActions::SelectionActions(PixelEditor& editor, QWidget* content) : ed_(editor)
 {
     cutpaste = new ListBox(content, QStringLiteral("cutpaste"), QRect(217, 196 + PixelEditor::kSurfaceDrop, 50, 67),
                            {QStringLiteral("Clear"), QStringLiteral("Copy"), QStringLiteral("Cut"),
                             QStringLiteral("Paste"), QStringLiteral("Cancel")});
-    SetBackColor(cutpaste, 0x00C0C0C0);
-    SetForeColor(cutpaste, 0x00404040);
+    SetBackColor(cutpaste, style::kPageGrey);
+    SetForeColor(cutpaste, style::kDarkGrey);
     cutpaste->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     cutpaste->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    QFont small = cutpaste->font();
-    small.setPixelSize(11);
-    cutpaste->setFont(small);
+    style::SetSmallFont(cutpaste);
     cutpaste->onClick = [this] { cutpaste_Click(); };
     cutpaste->hide();
 

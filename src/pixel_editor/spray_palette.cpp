@@ -1,17 +1,16 @@
 #include "pixel_editor/spray_palette.h"
 
-#include <QFont>
-
 #include "artwork/pixel_editor_art.h"
 #include "core/conversions.h"
 #include "core/pixel_ops.h"
 #include "pixel_editor/pixel_editor.h"
 #include "platform/controls.h"
 #include "platform/picture_buffer.h"
+#include "platform/style.h"
 
 SprayPalette::SprayPalette(PixelEditor& editor, QWidget* content) : ed_(editor)
 {
-    Picture3 = new PictureBuffer(content, QStringLiteral("Picture3"), 283, 469, 182, 78, 0x00C0C0C0);
+    Picture3 = new PictureBuffer(content, QStringLiteral("Picture3"), 283, 469, 182, 78, style::kPageGrey);
     Picture3->setAutoSize(true);
     Picture3->setPicture(artwork::ColourPalette());
     Picture3->setCursor(Qt::CrossCursor);
@@ -30,9 +29,7 @@ SprayPalette::SprayPalette(PixelEditor& editor, QWidget* content) : ed_(editor)
 
     // The spray mode: both flags on is the "Uniform Spray" tool.
     bbrush = new CheckBox(content, QStringLiteral("bbrush"), QRect(-14, 525, 78, 15), QStringLiteral("Spraycan"));
-    QFont bold = bbrush->font();
-    bold.setBold(true);
-    bbrush->setFont(bold);
+    style::SetBoldFont(bbrush);
     bbrush->setValue(1);
     bbrush->hide();
     Check2 = new CheckBox(content, QStringLiteral("Check2"), QRect(-21, 539, 78, 15), QStringLiteral("Uniform"));

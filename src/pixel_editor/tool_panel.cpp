@@ -8,6 +8,7 @@
 #include "pixel_editor/pixel_editor.h"
 #include "platform/controls.h"
 #include "platform/picture_buffer.h"
+#include "platform/style.h"
 
 namespace {
 
@@ -16,10 +17,12 @@ constexpr int kPanelLeft = 2835 / kTwipsPerPixel; // 189
 constexpr int kPanelWidth = 92;
 constexpr int kLabelHeight = 15;
 constexpr int kLabelPitch = 210 / kTwipsPerPixel; // 14
-constexpr Colour kPlainBack = 0x00C0C0C0;
-constexpr Colour kPlainText = 0x00404040;
-constexpr Colour kLitBack = 0x00000000;
-constexpr Colour kLitText = 0x00C0C0C0;
+// A tool's label: dark grey on the page grey, and the chosen tool's lit up,
+// page grey on black.
+constexpr Colour kPlainBack = style::kPageGrey;
+constexpr Colour kPlainText = style::kDarkGrey;
+constexpr Colour kLitBack = style::kBlack;
+constexpr Colour kLitText = style::kPageGrey;
 
 const char* const kCaptions[ToolPanel::kTools] = {"Clear All", "Undo",      "Eraser", "Pencil", "Spraycan",
                                                   "Uniform Spray", "Selection", "Rulers", "Invert"};
@@ -48,9 +51,7 @@ ToolPanel::ToolPanel(PixelEditor& editor, QWidget* content) : ed_(editor)
                             QRect(0, kLabelPitch * i, kPanelWidth, kLabelHeight), QString::fromLatin1(kCaptions[i]),
                             Qt::AlignCenter);
         l->setWordWrap(false);
-        QFont f = l->font();
-        f.setPixelSize(11);
-        l->setFont(f);
+        style::SetSmallFont(l);
         l->setMouseTracking(true);
         l->setBackColor(kPlainBack);
         l->setForeColor(kPlainText);

@@ -17,6 +17,7 @@
 #include <QTimer>
 
 #include "core/colour.h"
+#include "platform/style.h"
 
 // Background colour of any widget, as a Colour (0x00BBGGRR).
 void SetBackColor(QWidget* w, Colour c);
@@ -147,7 +148,7 @@ private:
 QFrame* Shape(QWidget* parent, const QString& name, QRect geometry, Colour fill, Colour border);
 // A horizontal or vertical line one pixel wide, both end points included,
 // whichever of them comes first.
-QFrame* Line(QWidget* parent, const QString& name, QPoint from, QPoint to, Colour colour = 0x00808080);
+QFrame* Line(QWidget* parent, const QString& name, QPoint from, QPoint to, Colour colour = style::kMidGrey);
 // The pixels a line from one point to another spans: the box with both
 // points inside it, in either order.
 QRect LineBounds(QPoint from, QPoint to);

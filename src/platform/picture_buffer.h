@@ -14,6 +14,7 @@
 #include <QWidget>
 
 #include "core/colour.h"
+#include "platform/style.h"
 
 class PictureBuffer : public QWidget {
 public:
@@ -26,7 +27,7 @@ public:
     static constexpr int vbCopyPen = 13;
 
     PictureBuffer(QWidget* parent, const QString& name, int left, int top, int width, int height,
-                  Colour backColor = 0x00800000);
+                  Colour backColor = style::kNavy);
 
     // Position and size in pixels (moving keeps the image; resizing keeps the
     // overlapping part and fills new area with the background colour).

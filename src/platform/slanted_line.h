@@ -6,10 +6,11 @@
 #include <QWidget>
 
 #include "core/colour.h"
+#include "platform/style.h"
 
 class SlantedLine : public QWidget {
 public:
-    SlantedLine(QWidget* parent, const QString& name, QPoint from, QPoint to, Colour colour = 0x00808080);
+    SlantedLine(QWidget* parent, const QString& name, QPoint from, QPoint to, Colour colour = style::kMidGrey);
     QPoint From() const { return from_; }
     QPoint To() const { return to_; }
 

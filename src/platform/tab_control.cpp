@@ -2,6 +2,8 @@
 
 #include <QTabBar>
 
+#include "platform/style.h"
+
 TabControl::TabControl(QWidget* parent, const QString& name, const QStringList& captions, QColor background)
     : QWidget(parent)
 {
@@ -24,15 +26,14 @@ TabControl::TabControl(QWidget* parent, const QString& name, const QStringList& 
     // Seven captions share one row of a narrow control: a compact font and
     // tight padding keep every caption whole and the row slim, which leaves
     // the pages room under it.
-    QFont f = bar_->font();
-    f.setPixelSize(10);
-    bar_->setFont(f);
+    style::SetCompactFont(bar_);
     bar_->setStyleSheet(QStringLiteral(
         "QTabBar::tab { padding: 0px 1px; margin: 0px; background: #d8d8d8; color: #202020;"
-        " border: 1px solid #808080; border-bottom: none; border-top-left-radius: 3px;"
+        " border: 1px solid %1; border-bottom: none; border-top-left-radius: 3px;"
         " border-top-right-radius: 3px; }"
         "QTabBar::tab:!selected { margin-top: 2px; background: #b0b0b0; }"
-        "QTabBar::tab:selected { background: #c0c0c0; }"));
+        "QTabBar::tab:selected { background: %2; }")
+                            .arg(style::Css(style::kMidGrey), style::Css(style::kPageGrey)));
     for (const QString& c : captions)
         bar_->addTab(c);
     connect(bar_, &QTabBar::currentChanged, this, [this](int i) { showPage(i); });

@@ -9,20 +9,19 @@
 
 #include "artwork/artwork.h"
 #include "core/conversions.h"
+#include "core/files.h"
 #include "core/picture_files.h"
 #include "core/targa.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
-#include "core/files.h"
 #include "platform/picture_buffer.h"
+#include "platform/style.h"
 #include "texture_set/layers.h"
 #include "texture_set/progress_windows.h"
 
 namespace {
 
-constexpr Colour kNavy = 0x00800000;
 constexpr Colour kReadOutText = 0x00FFC0C0;
-constexpr Colour kButtonFace = 0x00E0E0E0;
 constexpr int kSelectorInset = 9;
 
 QPushButton* ArrowButton(QWidget* parent, const char* name, artwork::Arrow dir, QRect geometry)
@@ -30,9 +29,9 @@ QPushButton* ArrowButton(QWidget* parent, const char* name, artwork::Arrow dir, 
     auto* b = new CommandButton(parent, QString::fromLatin1(name), geometry);
     b->setIcon(QIcon(QPixmap::fromImage(artwork::ArrowGlyph(dir))));
     b->setIconSize(QSize(23, 22));
-    b->setStyleSheet(QStringLiteral("QPushButton { background: %1; border: 1px solid #808080; }"
+    b->setStyleSheet(QStringLiteral("QPushButton { background: %1; border: 1px solid %2; }"
                                     "QPushButton:pressed { background: #C8C8C8; }")
-                         .arg(ToQColor(kButtonFace).name()));
+                         .arg(style::Css(style::kPaleGrey), style::Css(style::kMidGrey)));
     return b;
 }
 
@@ -47,10 +46,8 @@ QLineEdit* ReadOut(QWidget* parent, const char* name, QRect geometry, Qt::Alignm
     t->setFocusPolicy(Qt::NoFocus);
     t->setTextMargins(0, 0, 0, 0);
     t->setStyleSheet(QStringLiteral("QLineEdit { background: %1; color: %2; padding: 0px; }")
-                         .arg(ToQColor(kNavy).name(), ToQColor(kReadOutText).name()));
-    QFont f = t->font();
-    f.setPixelSize(11);
-    t->setFont(f);
+                         .arg(style::Css(style::kNavy), style::Css(kReadOutText)));
+    style::SetSmallFont(t);
     return t;
 }
 
@@ -96,25 +93,25 @@ TextureBins::TextureBins(QWidget* client, QWidget* frame1, Layers& layers, Dialo
     : DoEvents([] { QCoreApplication::processEvents(); }), layers_(layers), dialogs_(dialogs)
 {
     // The left bin lies under the panel; everything else of the bins above it.
-    Picture1 = new PictureBuffer(client, QStringLiteral("Picture1"), 0, 0, 256, 698, kNavy);
+    Picture1 = new PictureBuffer(client, QStringLiteral("Picture1"), 0, 0, 256, 698, style::kNavy);
     Picture1->setCursor(Qt::SizeAllCursor);
     Picture1->setPicture(artwork::StartBanner());
     Picture1->lower();
-    BackupPic = new PictureBuffer(client, QStringLiteral("BackupPic"), 0, 56, 256, 57, kNavy);
+    BackupPic = new PictureBuffer(client, QStringLiteral("BackupPic"), 0, 56, 256, 57, style::kNavy);
     BackupPic->setPicture(artwork::StartBanner());
     BackupPic->hide();
 
-    square = new PictureBuffer(client, QStringLiteral("square"), 259, 14, 82, 82, kNavy);
+    square = new PictureBuffer(client, QStringLiteral("square"), 259, 14, 82, 82, style::kNavy);
     square->setAutoSize(true);
     square->setPicture(artwork::SelectorFrame(0));
     square->hide();
-    squaremask = new PictureBuffer(client, QStringLiteral("squaremask"), 343, 14, 82, 82, kNavy);
+    squaremask = new PictureBuffer(client, QStringLiteral("squaremask"), 343, 14, 82, 82, style::kNavy);
     squaremask->setAutoSize(true);
     squaremask->setPicture(artwork::SelectorMask());
     squaremask->hide();
-    preview = new PictureBuffer(client, QStringLiteral("preview"), 455, 28, 64, 64, kNavy);
+    preview = new PictureBuffer(client, QStringLiteral("preview"), 455, 28, 64, 64, style::kNavy);
     preview->hide();
-    flipbox = new PictureBuffer(client, QStringLiteral("flipbox"), 35, 231, 29, 29, kNavy);
+    flipbox = new PictureBuffer(client, QStringLiteral("flipbox"), 35, 231, 29, 29, style::kNavy);
     flipbox->hide();
 
     Command1 = ArrowButton(client, "Command1", artwork::Arrow::Left, {266, 21, 36, 71});
@@ -129,9 +126,11 @@ TextureBins::TextureBins(QWidget* client, QWidget* frame1, Layers& layers, Dialo
     Text9 = ReadOut(frame1, "Text9", {7, 0, 234, 15}, Qt::AlignRight | Qt::AlignVCenter);
     Text1 = ReadOut(client, "Text1", {511, 0, 232, 15}, Qt::AlignLeft | Qt::AlignVCenter);
 
-    Picture2 = new PictureBuffer(client, QStringLiteral("Picture2"), 749, 0, kRightBinWidth, kRightBinHeight, kNavy);
+    Picture2 = new PictureBuffer(client, QStringLiteral("Picture2"), 749, 0, kRightBinWidth, kRightBinHeight,
+                                 style::kNavy);
     Picture2->setCursor(Qt::SizeAllCursor);
-    Backuppic2 = new PictureBuffer(client, QStringLiteral("Backuppic2"), 0, 301, kRightBinWidth, kRightBinHeight, kNavy);
+    Backuppic2 = new PictureBuffer(client, QStringLiteral("Backuppic2"), 0, 301, kRightBinWidth, kRightBinHeight,
+                                   style::kNavy);
     Backuppic2->setAutoSize(true);
     Backuppic2->hide();
     Command8 = ArrowButton(client, "Command8", artwork::Arrow::Up, {609, 21, 134, 36});

@@ -4,10 +4,9 @@
 
 #include "artwork/artwork.h"
 #include "platform/picture_buffer.h"
+#include "platform/style.h"
 
 namespace {
-constexpr Colour kNavy = 0x00800000;
-
 void CopyInto(const std::vector<PictureBuffer*>& mirrors, const PictureBuffer& layer)
 {
     for (PictureBuffer* mirror : mirrors)
@@ -17,10 +16,10 @@ void CopyInto(const std::vector<PictureBuffer*>& mirrors, const PictureBuffer& l
 
 Layers::Layers(QWidget* client)
 {
-    Image1 = new PictureBuffer(client, QStringLiteral("Image1"), 427, 28, 64, 64, kNavy);
+    Image1 = new PictureBuffer(client, QStringLiteral("Image1"), 427, 28, 64, 64, style::kNavy);
     Image1->setToolTip(QStringLiteral("Layer A"));
     Image1->setPicture(artwork::LayerLetterTile('A'));
-    Image2 = new PictureBuffer(client, QStringLiteral("Image2"), 518, 28, 64, 64, kNavy);
+    Image2 = new PictureBuffer(client, QStringLiteral("Image2"), 518, 28, 64, 64, style::kNavy);
     Image2->setToolTip(QStringLiteral("Layer B"));
     Image2->setPicture(artwork::LayerLetterTile('B'));
 

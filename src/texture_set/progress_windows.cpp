@@ -5,6 +5,8 @@
 #include <QProgressBar>
 
 #include "artwork/artwork.h"
+#include "platform/controls.h"
+#include "platform/style.h"
 #include "platform/window_placement.h"
 
 namespace {
@@ -40,15 +42,15 @@ Form2::Form2() : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint)
     setFixedSize(267, 43);
     setAutoFillBackground(true);
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(192, 192, 192));
+    pal.setColor(QPalette::Window, ToQColor(style::kPageGrey));
     setPalette(pal);
     Label1 = new QLabel(QStringLiteral("Flipping, please standby..."), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(0, 0, 267, 15);
     Label1->setAutoFillBackground(true);
     QPalette lp = Label1->palette();
-    lp.setColor(QPalette::Window, QColor(0, 0, 128));
-    lp.setColor(QPalette::WindowText, Qt::white);
+    lp.setColor(QPalette::Window, ToQColor(style::kNavy));
+    lp.setColor(QPalette::WindowText, ToQColor(style::kWhite));
     Label1->setPalette(lp);
     ProgressBar = Bar(this, "ProgressBar", {7, 21, 253, 15});
     CentreOnScreen(this);

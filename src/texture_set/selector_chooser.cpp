@@ -5,6 +5,7 @@
 
 #include "artwork/artwork.h"
 #include "platform/picture_buffer.h"
+#include "platform/style.h"
 #include "platform/window_placement.h"
 
 Form7::Form7(PictureBuffer& square, QWidget* parent)
@@ -18,19 +19,17 @@ Form7::Form7(PictureBuffer& square, QWidget* parent)
     Label1 = new QLabel(QStringLiteral("Choose a selector to follow your mouse in the texture bins:"), this);
     Label1->setGeometry(7, 7, 309, 22);
     Label1->setWordWrap(true);
-    QFont small = Label1->font();
-    small.setPixelSize(10);
-    Label1->setFont(small);
+    style::SetCompactFont(Label1);
     Label2 = new QLabel(QStringLiteral("Current:"), this);
     Label2->setGeometry(133, 35, 78, 15);
     Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
-    Picture1 = new PictureBuffer(this, QStringLiteral("Picture1"), 133, 49, 82, 82, 0x00C0C0C0);
+    Picture1 = new PictureBuffer(this, QStringLiteral("Picture1"), 133, 49, 82, 82, style::kPageGrey);
     Picture1->setAutoSize(true);
     const int lefts[4] = {7, 91, 175, 259};
     for (int i = 0; i < 8; ++i) {
         auto* p = new PictureBuffer(this, QStringLiteral("Picture2(%1)").arg(i), lefts[i % 4], i < 4 ? 140 : 224,
-                                    82, 82, 0x00C0C0C0);
+                                    82, 82, style::kPageGrey);
         p->setAutoSize(true);
         p->setPicture(artwork::SelectorFrame(i));
         p->setCursor(Qt::PointingHandCursor);

@@ -4,6 +4,7 @@
 
 
 #include "platform/controls.h"
+#include "platform/style.h"
 #include "platform/text_area.h"
 #include "platform/window_placement.h"
 #include "windows/contact.h"
@@ -61,10 +62,6 @@ QString ReadMeText()
         .arg(contact::kAuthor, contact::kAuthorEmail);
 }
 
-namespace {
-constexpr Colour kOrnament = 0x00800000;
-} // namespace
-
 Form4::Form4(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("Form4"));
@@ -78,10 +75,7 @@ Form4::Form4(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::MSWindowsFixedSiz
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    QFont font = Text1->font();
-    font.setBold(true);
-    font.setPointSizeF(9.75);
-    Text1->setFont(font);
+    style::SetDialogFont(Text1, true);
     Text1->setPlainText(ReadMeText());
 
     Command1 = new CommandButton(this, QStringLiteral("Command1"), QRect(469, 287, 113, 22), QStringLiteral("OK"));
@@ -95,7 +89,8 @@ Form4::Form4(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::MSWindowsFixedSiz
         {{72, 306}, {104, 306}}, {{104, 292}, {104, 306}}, {{104, 299}, {460, 299}},
     }};
     for (size_t i = 0; i < segments.size(); ++i)
-        Lines[i] = Line(this, QStringLiteral("Line%1").arg(i + 1), segments[i].first, segments[i].second, kOrnament);
+        Lines[i] = Line(this, QStringLiteral("Line%1").arg(i + 1), segments[i].first, segments[i].second,
+                        style::kNavy);
 
     CentreOnScreen(this);
 }

@@ -5,6 +5,7 @@
 #include "artwork/windows_art.h"
 #include "platform/controls.h"
 #include "platform/picture_buffer.h"
+#include "platform/style.h"
 #include "platform/window_placement.h"
 #include "windows/contact.h"
 
@@ -19,17 +20,17 @@ frmSplash::frmSplash(QWidget* mainWindow)
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setFrameShape(QFrame::NoFrame);
     Frame1->setGeometry(0, 0, 619, 305);
-    SetBackColor(Frame1, 0x00C0C0C0);
+    SetBackColor(Frame1, style::kPageGrey);
 
     lblCompany = new Label(Frame1, QStringLiteral("lblCompany"), QRect(7, 0, 224, 17),
                            contact::kMaker + QStringLiteral(" presents"));
     QFont small(QStringLiteral("Arial"));
     small.setPointSizeF(8.25);
     lblCompany->setFont(small);
-    lblCompany->setForeColor(0x00E0E0E0);
+    lblCompany->setForeColor(style::kPaleGrey);
     lblCompany->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    Image1 = new PictureBuffer(Frame1, QStringLiteral("Image1"), 0, 0, 619, 305, 0x00C0C0C0);
+    Image1 = new PictureBuffer(Frame1, QStringLiteral("Image1"), 0, 0, 619, 305, style::kPageGrey);
     Image1->setPicture(artwork::SplashPicture());
     Image1->setCursor(Qt::PointingHandCursor);
     Image1->onClick = [this] { Image1_Click(); };

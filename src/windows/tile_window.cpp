@@ -11,12 +11,12 @@
 #include "platform/dir_list.h"
 #include "platform/file_list.h"
 #include "platform/picture_buffer.h"
+#include "platform/style.h"
 #include "platform/window_placement.h"
 #include "texture_set/layers.h"
 
 namespace {
 const QString kImportMode = QStringLiteral("Import Tile");
-constexpr Colour kNavy = 0x00800000;
 constexpr int kTile = tile_file::kTileSide;
 } // namespace
 
@@ -35,7 +35,7 @@ Form5::Form5(Layers& layers, Dialogs& dialogs, QWidget* parent)
     Label1 = new Label(this, QStringLiteral("Label1"), QRect(161, 238, 64, 15), QStringLiteral("Layer:"),
                        Qt::AlignHCenter | Qt::AlignTop);
     Command3 = new CommandButton(this, QStringLiteral("Command3"), QRect(161, 259, 64, 36), QStringLiteral("A"));
-    Picture1 = new PictureBuffer(this, QStringLiteral("Picture1"), 238, 231, kTile, kTile, kNavy);
+    Picture1 = new PictureBuffer(this, QStringLiteral("Picture1"), 238, 231, kTile, kTile, style::kNavy);
     Command1 = new CommandButton(this, QStringLiteral("Command1"), QRect(343, 231, 99, 29), QStringLiteral("Save"));
     Command2 = new CommandButton(this, QStringLiteral("Command2"), QRect(343, 266, 99, 29), QStringLiteral("Cancel"));
 

@@ -13,6 +13,7 @@
 #include "platform/controls.h"
 #include "platform/environment.h"
 #include "platform/picture_buffer.h"
+#include "platform/style.h"
 #include "platform/window_placement.h"
 
 namespace tips {
@@ -51,16 +52,14 @@ frmTip::frmTip(QWidget* parent)
     setFixedSize(kClientWidth, kClientHeight);
     setWindowIcon(QIcon(QPixmap::fromImage(artwork::TipIcon())));
 
-    Picture1 = new PictureBuffer(this, QStringLiteral("Picture1"), 8, 8, 249, 181, 0x00FFFFFF);
+    Picture1 = new PictureBuffer(this, QStringLiteral("Picture1"), 8, 8, 249, 181, style::kWhite);
     Picture1->setPicture(artwork::TipIcon());
     Label1 = new Label(Picture1, QStringLiteral("Label1"), QRect(36, 12, 177, 17),
                        QStringLiteral("Did you know..."));
-    Label1->setBackColor(0x00FFFFFF);
-    QFont bold = Label1->font();
-    bold.setBold(true);
-    Label1->setFont(bold);
+    Label1->setBackColor(style::kWhite);
+    style::SetBoldFont(Label1);
     lblTipText = new Label(Picture1, QStringLiteral("lblTipText"), QRect(12, 56, 217, 109));
-    lblTipText->setBackColor(0x00FFFFFF);
+    lblTipText->setBackColor(style::kWhite);
     // A tip is shown as written, never read as markup.
     lblTipText->setTextFormat(Qt::PlainText);
 
