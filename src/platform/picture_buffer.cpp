@@ -109,7 +109,7 @@ void PictureBuffer::PaintPicture(const QImage& src, int px, int py, int w, int h
 {
     if (src.isNull() || w <= 0 || h <= 0)
         return;
-    const QImage s = src.format() == QImage::Format_RGB32 ? src : src.convertToFormat(QImage::Format_RGB32);
+    const QImage s = AsRgb32(src);
     // Clip the source rectangle to the source image and the target to ours.
     int x0 = 0, y0 = 0, x1 = w, y1 = h; // offsets within the blit
     x0 = std::max({x0, -srcX, -px});
