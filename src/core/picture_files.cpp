@@ -11,11 +11,24 @@
 #include "core/files.h"
 
 // A file that notes when a decoder asked it for more bytes than were left.
-// Opened unbuffered, so every request the decoder makes arrives here as it
-// was made.
-class PictureFile::WatchedFile : public QFile {
+// The device itself is unbuffered, so every request a decoder makes arrives
+// here as it was made; the requests are served from a buffered QFile, so a
+// decoder that reads a byte at a time costs no system call a byte.
+class PictureFile::WatchedFile : public QIODevice {
 public:
-    using QFile::QFile;
+    explicit WatchedFile(const QString& path) : file_(path) {}
+
+    bool open(OpenMode mode) override
+    {
+        return file_.open(QIODevice::ReadOnly) && QIODevice::open(mode | QIODevice::Unbuffered);
+    }
+    void close() override
+    {
+        QIODevice::close();
+        file_.close();
+    }
+    qint64 size() const override { return file_.size(); }
+    bool seek(qint64 pos) override { return file_.seek(pos) && QIODevice::seek(pos); }
 
     void forget() { cameShort_ = foundNothing_ = false; }
     bool cameShort() const { return cameShort_; }
@@ -24,15 +37,18 @@ public:
 protected:
     qint64 readData(char* data, qint64 maxSize) override
     {
-        const qint64 got = QFile::readData(data, maxSize);
+        // A regular file gives fewer bytes than asked only where it ends.
+        const qint64 got = file_.read(data, maxSize);
         if (maxSize > 0 && got < maxSize) {
             cameShort_ = true;
             foundNothing_ = foundNothing_ || got <= 0;
         }
         return got;
     }
+    qint64 writeData(const char*, qint64) override { return -1; }
 
 private:
+    QFile file_;
     bool cameShort_ = false;
     bool foundNothing_ = false;
 };
@@ -73,7 +89,7 @@ PictureFile::PictureFile(const QString& path)
         return;
     }
     file_ = std::make_unique<WatchedFile>(path);
-    if (!file_->open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
+    if (!file_->open(QIODevice::ReadOnly)) {
         fault_ = PictureFault::CannotOpen;
         return;
     }
