@@ -57,9 +57,7 @@ void PictureBuffer::setSizeAndPicture(int width, int height, const QImage& img)
 
 void PictureBuffer::assignPicture(const QImage& img, int w, int h)
 {
-    picture_ = img.isNull() || img.format() == QImage::Format_RGB32
-                   ? img
-                   : img.convertToFormat(QImage::Format_RGB32);
+    picture_ = AsRgb32(img);
     if (autoSize_ && !picture_.isNull()) {
         w = picture_.width();
         h = picture_.height();
@@ -142,8 +140,7 @@ void PictureBuffer::PaintPicture(const QImage& src, int px, int py, int w, int h
 
 void PictureBuffer::DrawPixels(QImage img)
 {
-    if (img.format() != QImage::Format_RGB32)
-        img = img.convertToFormat(QImage::Format_RGB32);
+    img = AsRgb32(img);
     if (img.size() == image_.size())
         image_ = std::move(img);
     else
@@ -154,9 +151,7 @@ void PictureBuffer::DrawPixels(QImage img)
 
 void PictureBuffer::ResizeAndDrawPixels(QImage img)
 {
-    if (img.format() != QImage::Format_RGB32)
-        img = img.convertToFormat(QImage::Format_RGB32);
-    image_ = std::move(img);
+    image_ = AsRgb32(img);
     resize(image_.size());
     ++revision_;
     update();
