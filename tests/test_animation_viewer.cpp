@@ -254,7 +254,13 @@ TEST_F(AnimationViewerTest, FrameCountStaysWithinTwoAndNine)
     }
     // Typing, as the user does: deleting the text writes 2 at once.
     av->Text8->setTextValue(QStringLiteral("9"));
+    Key(av->Text8, Qt::Key_End);
     Key(av->Text8, Qt::Key_Backspace);
+    EXPECT_EQ(av->Text8->Text(), "2");
+    // Letters typed over the text: each is put back to 2 and the caret goes
+    // before it, so the box never shows more than the value it holds.
+    av->Text8->selectAll();
+    QTest::keyClicks(av->Text8, "abc");
     EXPECT_EQ(av->Text8->Text(), "2");
 }
 

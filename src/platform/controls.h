@@ -78,7 +78,14 @@ class TextBox : public QLineEdit {
 public:
     TextBox(QWidget* parent, const QString& name, QRect geometry, const QString& text = {});
     QString Text() const { return text(); }
-    void setTextValue(const QString& t) { setText(t); }
+    // Text set by the program puts the caret at the start, so that a handler
+    // that rewrites the box while the user types (a number put back in
+    // range) leaves exactly its own text: the next key goes before it.
+    void setTextValue(const QString& t)
+    {
+        setText(t);
+        setCursorPosition(0);
+    }
     // Raised whenever the text changes, from the user or from code.
     std::function<void()> onChange;
 };
