@@ -1,8 +1,11 @@
 #pragma once
 // Shared test fixtures: a main window with scripted dialogs in a temporary
 // program folder, and the picture and file helpers of tests/core/harness.h.
+#include <csignal>
 #include <memory>
 #include <utility>
+
+#include <sys/resource.h>
 
 #include <QBuffer>
 #include <QDir>
@@ -30,6 +33,27 @@ struct TempProgramFolder {
     }
     ~TempProgramFolder() { ProgramFolder::Override(QString()); }
     QString file(const QString& name) const { return QDir(dir.path()).filePath(name); }
+};
+
+// A disk that fills up, without root: while this lives, no file of the
+// process grows past bytes (a write there fails with EFBIG, as ENOSPC would
+// on a full disk).
+struct FileSizeLimit {
+    rlimit saved{};
+    void (*savedSignal)(int) = nullptr;
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &saved);
+        savedSignal = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit lower = saved;
+        lower.rlim_cur = bytes;
+        EXPECT_EQ(setrlimit(RLIMIT_FSIZE, &lower), 0);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, savedSignal);
+    }
 };
 
 // A main window that ends nothing and asks nothing for real.

@@ -1,5 +1,7 @@
 // Saving the Custom Texture Set, flipping and copying the bins, and the
 // selector chooser.
+#include <sys/stat.h>
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -135,12 +137,57 @@ TEST_F(CustomSet, SaveNamesCancelAndEmptySet)
     EXPECT_EQ(QFileInfo(path("set.tga")).size(), 18 + 768 * 192);
     EXPECT_EQ(QFileInfo(path("set.TGA.tga")).size(), 18 + 768 * 192);
     EXPECT_FALSE(QFile::exists(path("set.TGA")));
+
+    // Any name the filesystem takes can be saved over; a link to a file in
+    // another folder updates that file and stays a link.
+    const QString longest = path(QString(251, 'n') + ".tga");
+    QTemporaryDir elsewhere;
+    const QString far = QDir(elsewhere.path()).filePath("far.tga");
+    WriteAll(longest, "old");
+    WriteAll(far, "old");
+    ASSERT_TRUE(QFile::link(far, path("link.tga")));
+    dialogs.saveAnswers = {longest, path("link.tga")};
+    bins->savetexset_Click();
+    bins->savetexset_Click();
+    EXPECT_EQ(QFileInfo(longest).size(), 18 + 768 * 192);
+    EXPECT_EQ(QFileInfo(far).size(), 18 + 768 * 192);
+    EXPECT_TRUE(QFileInfo(path("link.tga")).isSymLink());
 }
 
 TEST_F(CustomSet, AFailedOrAbandonedSaveKeepsTheOldFileAndSaysSo)
 {
     Stamp(1, 3, 31);
     ASSERT_EQ(bins->CustomSetHeight(), 2048);
+
+    // A disk that refuses only the last bytes, a pipe, and a link from
+    // another folder to a pipe: each save says it failed, the older file
+    // stays whole, the pipes stay pipes and nothing is left beside them.
+    QDir(folder.dir.path()).mkdir("odd");
+    const QString keep = path("odd/keep.tga"), pipe = path("odd/pipe.tga");
+    WriteAll(keep, QByteArray(300, 'k'));
+    QTemporaryDir elsewhere;
+    const QString farPipe = QDir(elsewhere.path()).filePath("pipe.tga");
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    ASSERT_EQ(mkfifo(QFile::encodeName(farPipe).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(farPipe, path("odd/link.tga")));
+    dialogs.shown.clear();
+    dialogs.saveAnswers = {keep, pipe, path("odd/link.tga")};
+    {
+        const FileSizeLimit disk(18 + 768 * 2048 - 18);
+        for (int i = 0; i < 3; ++i)
+            bins->savetexset_Click();
+    }
+    ASSERT_EQ(dialogs.shown.size(), 3u);
+    for (const auto& shown : dialogs.shown)
+        EXPECT_TRUE(shown.text.startsWith("The Custom Texture Set could not be saved")) << shown.text.toStdString();
+    EXPECT_EQ(ReadAll(keep), QByteArray(300, 'k'));
+    struct stat st {};
+    EXPECT_TRUE(stat(QFile::encodeName(pipe).constData(), &st) == 0 && S_ISFIFO(st.st_mode));
+    EXPECT_TRUE(stat(QFile::encodeName(farPipe).constData(), &st) == 0 && S_ISFIFO(st.st_mode));
+    const auto all = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
+    EXPECT_EQ(QDir(path("odd")).entryList(all), (QStringList{"keep.tga", "link.tga", "pipe.tga"}));
+    EXPECT_EQ(QDir(elsewhere.path()).entryList(all), QStringList{"pipe.tga"});
+    dialogs.shown.clear();
 
     // A folder that does not exist: an error naming the file, no success.
     const QString missing = path("no/such/folder/set.tga");

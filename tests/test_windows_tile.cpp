@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "core/files.h"
 #include "core/picture_files.h"
 #include "core/tile_file.h"
 #include "harness.h"
@@ -281,6 +282,30 @@ TEST_F(TileWindow, FailedExportKeepsTheWindowOpenWithTheEndingAddedAndLosesNothi
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_TRUE(dialogs.shown[0].text.startsWith("The tile was not saved"));
     EXPECT_EQ(ReadBytes(path("shelf.bmp/inside.txt")), "keep me");
+
+    // A disk that refuses the last bytes of the tile (12,342 in all), and a
+    // pipe: no success, the older file whole, the pipe still a pipe. Devices
+    // are refused by the same check (never written in a test: as root a
+    // fault would replace the device).
+    WriteBytes(path("keep.bmp"), "older tile");
+    ASSERT_EQ(mkfifo(QFile::encodeName(path("pipe.bmp")).constData(), 0600), 0);
+    for (const char* name : {"keep.bmp", "pipe.bmp"}) {
+        dialogs.shown.clear();
+        w->Text1->setTextValue(name);
+        {
+            const FileSizeLimit disk(12342 - 10);
+            w->Command1_Click();
+        }
+        EXPECT_TRUE(w->isVisible());
+        ASSERT_EQ(dialogs.shown.size(), 1u);
+        EXPECT_TRUE(dialogs.shown[0].text.startsWith("The tile was not saved")) << name;
+    }
+    EXPECT_EQ(ReadBytes(path("keep.bmp")), "older tile");
+    struct stat st {};
+    EXPECT_TRUE(stat(QFile::encodeName(path("pipe.bmp")).constData(), &st) == 0 && S_ISFIFO(st.st_mode));
+    EXPECT_FALSE(CanReplace("/dev/null"));
+    EXPECT_EQ(QDir(files.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+              (QStringList{"keep.bmp", "pipe.bmp", "shelf.bmp"}));
 
     dialogs.shown.clear();
     w->Text1->setTextValue("no/such/folder/tile");

@@ -6,7 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
-#include <QSaveFile>
+#include <QBuffer>
 
 #include "core/files.h"
 
@@ -154,12 +154,10 @@ std::optional<QImage> LoadPicture(const QString& path) { return PictureFile(path
 
 bool SavePicture(const QImage& img, const QString& path)
 {
-    // Written to a temporary file first, so a failed write leaves any
-    // existing file as it was.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (!img.convertToFormat(QImage::Format_RGB888).save(&file, "BMP"))
-        return false;
-    return file.commit();
+    // Encoded in memory, then written whole or not at all, so a failed write
+    // leaves any existing file as it was.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    return img.convertToFormat(QImage::Format_RGB888).save(&buffer, "BMP") && ReplaceFile(path, bytes);
 }

@@ -4,10 +4,10 @@
 
 #include <QElapsedTimer>
 #include <QProgressBar>
-#include <QSaveFile>
 #include <QScopeGuard>
 
 #include "core/conversions.h"
+#include "core/files.h"
 #include "core/targa.h"
 #include "platform/dialogs.h"
 #include "platform/picture_buffer.h"
@@ -39,11 +39,12 @@ void TextureBins::savetexset_Click()
     if (!name.endsWith(QLatin1String(".tga")))
         name += QStringLiteral(".tga");
 
-    // Written to a temporary file beside the target, which replaces the
-    // target only once every byte is written: a failed or abandoned save
-    // never destroys or truncates an existing file.
-    QSaveFile file(name);
-    bool ok = file.open(QIODevice::WriteOnly);
+    // Written to a new file beside the target, which replaces the target
+    // only once every byte is on the disk: a failed or abandoned save never
+    // destroys or truncates an existing file, and a pipe or device of that
+    // name is never written or replaced.
+    FileReplacement file(name);
+    bool ok = file.ok();
 
     if (!form6_)
         form6_ = std::make_unique<Form6>();
@@ -52,7 +53,7 @@ void TextureBins::savetexset_Click()
     DoEvents();
 
     const auto header = EncodeTargaHeader(TextureSetHeader(customSetHeight_));
-    ok = ok && file.write(reinterpret_cast<const char*>(header.data()), kTargaHeaderSize) == kTargaHeaderSize;
+    ok = ok && file.write(header.data(), kTargaHeaderSize);
     form6_->pb->setMaximum(customSetHeight_);
     DoEvents();
     Picture2->Refresh();
@@ -68,8 +69,7 @@ void TextureBins::savetexset_Click()
             row[static_cast<size_t>(x)] = Picture2->GetPixel(x, customSetHeight_ - 1 - r);
         bytes.clear();
         EncodeTargaRow(row, bytes);
-        ok = ok && file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size())) ==
-                       static_cast<qint64>(bytes.size());
+        ok = ok && file.write(bytes.data(), bytes.size());
         if (!sinceRaised.isValid() || sinceRaised.elapsed() >= 16) {
             SetTopMost(form6_.get());
             sinceRaised.start();
@@ -82,7 +82,7 @@ void TextureBins::savetexset_Click()
 
     if (unloading_) {
         // The program is ending: drop the unfinished file, keep the old one.
-        file.cancelWriting();
+        file.cancel();
         return;
     }
     ok = ok && file.commit();
