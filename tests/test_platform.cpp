@@ -1,12 +1,16 @@
 #include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include "core/colour.h"
 #include "harness.h"
 #include "platform/controls.h"
+#include "platform/dialogs.h"
 #include "platform/file_list.h"
 #include "platform/slanted_line.h"
 
@@ -233,4 +237,27 @@ TEST(Environment, SettingsStoreAndFileListWorkInTheirOwnFolders)
     EXPECT_EQ(list.ListCount(), 2); // a failed move keeps what was listed
     list.setCurrentRow(1);
     EXPECT_EQ(list.FileName(), "b.fil");
+}
+
+TEST(Dialogs, AMessageWithALongPathWrapsItWhole)
+{
+    const QString text = "Could not save \"/home/user/" + QString(240, 'n') + ".tga\". " + QString(30, 'w');
+    QtDialogs dialogs;
+    int checked = 0;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        for (QLabel* label : box->findChildren<QLabel*>()) {
+            if (!label->text().contains("Could not save"))
+                continue;
+            ++checked;
+            // Every line fits: no unbreakable run is wider than the label.
+            EXPECT_LE(label->minimumSizeHint().width(), label->width());
+            EXPECT_EQ(QString(label->text()).remove(QChar(0x200B)), text);
+            EXPECT_TRUE(label->text().endsWith(QString(30, 'w'))); // short words left alone
+        }
+        box->accept();
+    });
+    dialogs.MsgBox(text, MsgButtons::OK);
+    EXPECT_EQ(checked, 1);
 }

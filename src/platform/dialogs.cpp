@@ -3,11 +3,44 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+namespace {
+
+// The message box wraps its text only between words, so a long path would
+// run past its right edge and be cut. Within any run of more than 40
+// characters without a space, a zero-width space after each character lets
+// a line break anywhere; the text shown is the same.
+QString WrapsAnywhere(const QString& text)
+{
+    constexpr qsizetype kLongRun = 40;
+    constexpr QChar kZeroWidthSpace(0x200B);
+    QString out;
+    out.reserve(text.size());
+    qsizetype i = 0;
+    while (i < text.size()) {
+        qsizetype end = i;
+        while (end < text.size() && !text[end].isSpace())
+            ++end;
+        const bool longRun = end - i > kLongRun;
+        for (; i < end; ++i) {
+            out += text[i];
+            // Never between the halves of a surrogate pair or before a mark
+            // that belongs to the character.
+            if (longRun && i + 1 < end && !text[i].isHighSurrogate() && !text[i + 1].isMark())
+                out += kZeroWidthSpace;
+        }
+        for (; i < text.size() && text[i].isSpace(); ++i)
+            out += text[i];
+    }
+    return out;
+}
+
+} // namespace
+
 MsgAnswer QtDialogs::MsgBox(const QString& text, MsgButtons buttons, const QString& title)
 {
     QMessageBox box(parent_);
     box.setWindowTitle(title.isEmpty() ? kAppTitle : title);
-    box.setText(text);
+    box.setText(WrapsAnywhere(text));
     if (buttons == MsgButtons::YesNo) {
         box.setIcon(QMessageBox::Question);
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
