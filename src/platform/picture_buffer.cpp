@@ -248,6 +248,37 @@ void PictureBuffer::joinOver() const
     PasteInto(image_, over, overAt_);
 }
 
+void PictureBuffer::RewriteAndGiveTo(QImage src, PictureBuffer& copy, const QRect& rewritten,
+                                     const std::function<void(QImage& dst, const QImage& src)>& rewrite)
+{
+    if (!over_.isNull() && rewritten.contains(QRect(overAt_, over_.size())))
+        over_ = QImage(); // every pixel under it is written anew
+    const QSize copySize = copy.Image().size();
+    const uchar* const pixels = image_.constBits();
+    if (over_.isNull() && !src.isNull() && src.constBits() == pixels) {
+        // Let go of the holds on these pixels that the result replaces
+        // anyway. Unless something else holds them too, the first write
+        // then finds them unshared and they are rewritten where they are;
+        // otherwise that write copies them, as drawing on a shared image does.
+        src = QImage();
+        const bool ownPicture = picture_.constBits() == pixels;
+        if (ownPicture)
+            picture_ = QImage();
+        if (copy.picture_.constBits() == pixels)
+            copy.picture_ = QImage();
+        if (copy.image_.constBits() == pixels)
+            copy.image_ = QImage();
+        rewrite(image_, image_);
+        if (ownPicture)
+            picture_ = image_;
+    } else {
+        rewrite(imageForDrawing(), src);
+    }
+    src = QImage();
+    markDrawn();
+    copy.assignPicture(image_, copySize.width(), copySize.height());
+}
+
 void PictureBuffer::paintEvent(QPaintEvent* e)
 {
     QPainter p(this);

@@ -131,6 +131,19 @@ public:
     // guarantees that the rest of this image already equals it.
     void restoreRectFrom(const QImage& src, const QRect& r);
 
+    // For a command that rewrites the image from src and then gives the
+    // result to copy as its picture (copy.Picture = Image), as a flip does.
+    // rewrite(dst, src) writes dst; every pixel inside `rewritten` is
+    // written, so a blit kept beside the image there is dropped rather than
+    // joined. When src is this image's own pixels (a bin and its clean copy
+    // sharing them), dst and src are one picture, which rewrite changes in
+    // place, reading each pixel before writing over it: when nothing but the
+    // two buffers holds those pixels, no copy of the whole picture is made.
+    // This buffer's picture, when it held them, becomes the result too.
+    // Otherwise dst is the image, drawn on as usual.
+    void RewriteAndGiveTo(QImage src, PictureBuffer& copy, const QRect& rewritten,
+                          const std::function<void(QImage& dst, const QImage& src)>& rewrite);
+
     static constexpr QRgb ToQRgb(Colour c) { return ColourToQRgb(c); }
     static constexpr Colour FromQRgb(QRgb p) { return ColourFromQRgb(p); }
 
