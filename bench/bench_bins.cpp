@@ -1,14 +1,11 @@
 // The bins under the mouse and the commands on whole bins: hovering from cell
 // to cell and picking must cost the same on a small and a 4096 x 4096 set;
 // stamping during a drag, a right-bin flip and a full save stay well under
-// what a user would notice.
+// what a user would notice. These repeat an action in one warm process; what
+// a first load or a first flip costs in a fresh process is measured in
+// bench_cold.cpp.
 #include <benchmark/benchmark.h>
 
-#include <cstring>
-#include <ctime>
-#include <memory>
-
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -72,64 +69,6 @@ void BM_LoadTargaIntoBin4096(benchmark::State& state)
     state.SetBytesProcessed(int64_t(state.iterations()) * 4096 * 4096 * 3);
 }
 BENCHMARK(BM_LoadTargaIntoBin4096)->Unit(benchmark::kMillisecond);
-
-double ProcessCpuMs()
-{
-    timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
-}
-
-// What a user meets the first time: a new, shown window loads a 4096 x 4096
-// set through File > Load Texture Set, is told it is larger than it seems,
-// and the mouse enters the bin (the selector is drawn), each followed by a
-// turn of the event loop that paints it. Beside it, in the same run, the
-// cost of touching one fresh 64 MiB buffer, which is what the kernel charges
-// for handing out that much new memory. Both are process CPU time without
-// building or tearing down; "ratio" is load / touch.
-void BM_FirstLoadBesideFreshBuffer4096(benchmark::State& state)
-{
-    const BigSetFile file;
-    constexpr std::size_t kBufferBytes = std::size_t(64) << 20;
-    double loadMs = 0, touchMs = 0;
-    for (auto _ : state) {
-        state.PauseTiming();
-        auto dialogs = std::make_unique<ScriptedDialogs>();
-        auto form = std::make_unique<Form1>(*dialogs);
-        form->endProgram = [] {};
-        form->show();
-        QApplication::processEvents();
-        dialogs->openAnswers.push_back(file.name);
-        state.ResumeTiming();
-
-        double t0 = ProcessCpuMs();
-        form->loadtexset_Click();
-        QApplication::processEvents();
-        form->bins->Picture1_MouseMove(0, 0, 70, 70);
-        QApplication::processEvents();
-        loadMs += ProcessCpuMs() - t0;
-
-        t0 = ProcessCpuMs();
-        char* buffer = new char[kBufferBytes];
-        std::memset(buffer, 0x5a, kBufferBytes);
-        benchmark::DoNotOptimize(buffer);
-        benchmark::ClobberMemory();
-        touchMs += ProcessCpuMs() - t0;
-
-        state.PauseTiming();
-        if (dialogs->shown.size() != 1 || form->bins->Picture1->Width() != 4096)
-            state.SkipWithError("the set was not loaded");
-        delete[] buffer;
-        form.reset();
-        dialogs.reset();
-        state.ResumeTiming();
-    }
-    const double n = double(state.iterations());
-    state.counters["load_ms"] = loadMs / n;
-    state.counters["touch_ms"] = touchMs / n;
-    state.counters["ratio"] = touchMs > 0 ? loadMs / touchMs : 0;
-}
-BENCHMARK(BM_FirstLoadBesideFreshBuffer4096)->Unit(benchmark::kMillisecond);
 
 void BM_HoverCellChange(benchmark::State& state)
 {

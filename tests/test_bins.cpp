@@ -303,6 +303,40 @@ TEST_F(BinsSelector, BothBinsShareTheRememberedCell)
     ExpectShown(QPoint(-9, 55), std::nullopt);
 }
 
+// The bin shares its pixels with its clean copy while the selector is on it:
+// what the bin shows on screen, what a pixel read and a pick see, and the
+// clean copy must all stay as they would with the selector drawn into a copy.
+TEST_F(BinsSelector, HoverPickAndTwoFlipsShowAndPickTheSetAsItIs)
+{
+    const QImage set = PatternImage(320, 200, 5), flipped = set.mirrored(false, true);
+    Load(WriteSet("s.tga", set));
+    auto pixelsRead = [&] { // through GetPixel, which leaves the bin as it is
+        QImage img(bins->Picture1->Width(), bins->Picture1->Height(), QImage::Format_RGB32);
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x)
+                img.setPixel(x, y, PictureBuffer::ToQRgb(bins->Picture1->GetPixel(x, y)));
+        return img;
+    };
+    bins->Picture1_MouseMove(1, 0, 70, 70);
+    EXPECT_TRUE(SameImage(pixelsRead(), Shown(set, set.size(), QPoint(55, 55))));
+    EXPECT_TRUE(SameImage(bins->Picture1->grab().toImage().convertToFormat(QImage::Format_RGB32),
+                          Shown(set, set.size(), QPoint(55, 55))));
+    EXPECT_TRUE(SameImage(bins->BackupPic->Image(), set));
+    EXPECT_TRUE(SameImage(layers->Image1->Image(), CellOf(set, 64, 64)));
+    bins->Picture1_MouseMove(0, 0, 150, 10);
+    EXPECT_TRUE(SameImage(pixelsRead(), Shown(set, set.size(), QPoint(119, -9))));
+
+    bins->leftbin_Click();
+    EXPECT_TRUE(SameImage(pixelsRead(), flipped));
+    EXPECT_TRUE(SameImage(bins->BackupPic->Image(), flipped));
+    bins->Picture1_MouseMove(2, 0, 70, 70);
+    EXPECT_TRUE(SameImage(pixelsRead(), Shown(flipped, set.size(), QPoint(55, 55))));
+    EXPECT_TRUE(SameImage(layers->Image2->Image(), CellOf(flipped, 64, 64)));
+    bins->leftbin_Click();
+    EXPECT_TRUE(SameImage(bins->Picture1->Image(), set));
+    EXPECT_TRUE(SameImage(bins->BackupPic->Image(), set));
+}
+
 TEST_F(BinsPicking, ButtonsPickTheCellIntoTheirLayer)
 {
     const QImage set = PatternImage(320, 256, 11);

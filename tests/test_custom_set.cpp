@@ -288,6 +288,17 @@ TEST_F(CustomSet, FlippingTwiceGivesTheBinBackAndTheRightFlipTouchesOnlyUsedRows
     EXPECT_EQ(bins->Backuppic2->Image(), stamped);
 }
 
+TEST_F(CustomSet, FlippingTheLeftBinLeavesTheRightBinThatCopiedItAlone)
+{
+    LoadLeft(PatternImage(256, 2048, 4)); // the canvas's size: the right bin can share its pixels
+    dialogs.answers = {MsgAnswer::Yes};
+    bins->lefttoright_Click();
+    bins->leftbin_Click();
+    EXPECT_EQ(bins->Picture1->Image(), PatternImage(256, 2048, 4).mirrored(false, true));
+    EXPECT_EQ(bins->Backuppic2->Image(), PatternImage(256, 2048, 4));
+    EXPECT_EQ(bins->Picture2->Image(), PatternImage(256, 2048, 4));
+}
+
 TEST_F(CustomSet, CopyingTheLeftBinToTheRightAsksAndKeepsTheCanvas)
 {
     LoadLeft(PatternImage(256, 640, 3));

@@ -20,6 +20,17 @@ PictureBuffer::PictureBuffer(QWidget* parent, const QString& name, int left, int
     setGeometry(left, top, image_.width(), image_.height());
 }
 
+namespace {
+// Copies part into img with its top-left corner at `at`, cut to img.
+void PasteInto(QImage& img, const QImage& part, QPoint at)
+{
+    const QRect area = QRect(at, part.size()).intersected(img.rect());
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        std::copy_n(reinterpret_cast<const QRgb*>(part.constScanLine(y - at.y())) + (area.left() - at.x()),
+                    area.width(), reinterpret_cast<QRgb*>(img.scanLine(y)) + area.left());
+}
+} // namespace
+
 // A width x height image showing picture (Format_RGB32) at its top-left
 // corner and the background colour elsewhere. Only the area that the picture
 // does not cover is filled.
@@ -58,6 +69,7 @@ void PictureBuffer::setSizeAndPicture(int width, int height, const QImage& img)
 void PictureBuffer::assignPicture(const QImage& img, int w, int h)
 {
     picture_ = AsRgb32(img);
+    over_ = QImage();
     if (autoSize_ && !picture_.isNull()) {
         w = picture_.width();
         h = picture_.height();
@@ -74,8 +86,16 @@ void PictureBuffer::assignPicture(const QImage& img, int w, int h)
 void PictureBuffer::restoreRectFrom(const QImage& src, const QRect& r)
 {
     picture_ = src;
+    if (!over_.isNull() && image_.constBits() == src.constBits()) {
+        // Under the blit kept beside it the image is src itself: letting the
+        // blit go restores it.
+        update(QRect(overAt_, over_.size()));
+        over_ = QImage();
+    } else if (!over_.isNull() && r.contains(QRect(overAt_, over_.size()))) {
+        over_ = QImage(); // all its pixels are restored below
+    }
     const QRect area = r.intersected(image_.rect());
-    if (!area.isEmpty()) {
+    if (!area.isEmpty() && image_.constBits() != src.constBits()) {
         ownImage();
         const QRgb back = ToQRgb(backColor_);
         for (int y = area.top(); y <= area.bottom(); ++y) {
@@ -96,7 +116,11 @@ void PictureBuffer::resizeImage(int width, int height)
     width = std::max(width, 0);
     height = std::max(height, 0);
     if (width != image_.width() || height != image_.height()) {
-        image_ = composeImage(image_, width, height);
+        QImage img = composeImage(image_, width, height);
+        if (!over_.isNull() && !img.isNull())
+            PasteInto(img, over_, overAt_);
+        over_ = QImage();
+        image_ = img;
         ++revision_;
     }
     resize(width, height);
@@ -116,10 +140,23 @@ void PictureBuffer::PaintPicture(const QImage& src, int px, int py, int w, int h
     y1 = std::min({y1, s.height() - srcY, image_.height() - py});
     if (x0 >= x1 || y0 >= y1)
         return;
-    ownImage();
+    const QRect area(px + x0, py + y0, x1 - x0, y1 - y0);
+    // Where the blit goes: the image, or the rectangle kept beside it (origin
+    // at overAt_) when the image shares its pixels.
+    if (over_.isNull() && !image_.isDetached() && area != image_.rect()) {
+        over_ = image_.copy(area); // null when the memory cannot be had
+        overAt_ = area.topLeft();
+    }
+    QImage* target = &over_;
+    QPoint origin = overAt_;
+    if (over_.isNull() || !QRect(overAt_, over_.size()).contains(area)) {
+        ownImage();
+        target = &image_;
+        origin = QPoint(0, 0);
+    }
     for (int j = y0; j < y1; ++j) {
         const QRgb* in = reinterpret_cast<const QRgb*>(s.constScanLine(srcY + j)) + srcX;
-        QRgb* out = reinterpret_cast<QRgb*>(image_.scanLine(py + j)) + px;
+        QRgb* out = reinterpret_cast<QRgb*>(target->scanLine(py + j - origin.y())) + (px - origin.x());
         switch (rop) {
         case vbSrcAnd:
             for (int i = x0; i < x1; ++i)
@@ -141,9 +178,10 @@ void PictureBuffer::PaintPicture(const QImage& src, int px, int py, int w, int h
 void PictureBuffer::DrawPixels(QImage img)
 {
     img = AsRgb32(img);
-    if (img.size() == image_.size())
+    if (img.size() == image_.size()) {
         image_ = std::move(img);
-    else
+        over_ = QImage();
+    } else
         PaintPicture(img, 0, 0, img.width(), img.height());
     ++revision_;
     update();
@@ -152,6 +190,7 @@ void PictureBuffer::DrawPixels(QImage img)
 void PictureBuffer::ResizeAndDrawPixels(QImage img)
 {
     image_ = AsRgb32(img);
+    over_ = QImage();
     resize(image_.size());
     ++revision_;
     update();
@@ -159,6 +198,7 @@ void PictureBuffer::ResizeAndDrawPixels(QImage img)
 
 void PictureBuffer::Cls()
 {
+    over_ = QImage();
     if (!image_.isDetached()) // every pixel is set next: no need to copy
         image_ = NewPicture(image_.width(), image_.height());
     image_.fill(ToQRgb(backColor_));
@@ -194,9 +234,49 @@ void PictureBuffer::Line(int x1, int y1, int x2, int y2, Colour c)
     update();
 }
 
-void PictureBuffer::copyImage()
+void PictureBuffer::copyImage() const
 {
     image_ = CopyPicture(image_);
+}
+
+void PictureBuffer::joinOver() const
+{
+    const QImage over = std::move(over_);
+    over_ = QImage();
+    if (!image_.isDetached())
+        copyImage();
+    PasteInto(image_, over, overAt_);
+}
+
+void PictureBuffer::RewriteAndGiveTo(QImage src, PictureBuffer& copy, const QRect& rewritten,
+                                     const std::function<void(QImage& dst, const QImage& src)>& rewrite)
+{
+    if (!over_.isNull() && rewritten.contains(QRect(overAt_, over_.size())))
+        over_ = QImage(); // every pixel under it is written anew
+    const QSize copySize = copy.Image().size();
+    const uchar* const pixels = image_.constBits();
+    if (over_.isNull() && !src.isNull() && src.constBits() == pixels) {
+        // Let go of the holds on these pixels that the result replaces
+        // anyway. Unless something else holds them too, the first write
+        // then finds them unshared and they are rewritten where they are;
+        // otherwise that write copies them, as drawing on a shared image does.
+        src = QImage();
+        const bool ownPicture = picture_.constBits() == pixels;
+        if (ownPicture)
+            picture_ = QImage();
+        if (copy.picture_.constBits() == pixels)
+            copy.picture_ = QImage();
+        if (copy.image_.constBits() == pixels)
+            copy.image_ = QImage();
+        rewrite(image_, image_);
+        if (ownPicture)
+            picture_ = image_;
+    } else {
+        rewrite(imageForDrawing(), src);
+    }
+    src = QImage();
+    markDrawn();
+    copy.assignPicture(image_, copySize.width(), copySize.height());
 }
 
 void PictureBuffer::paintEvent(QPaintEvent* e)
@@ -204,6 +284,11 @@ void PictureBuffer::paintEvent(QPaintEvent* e)
     QPainter p(this);
     const QRect r = e->rect();
     p.drawImage(r.topLeft(), image_, r);
+    if (!over_.isNull()) {
+        const QRect o = QRect(overAt_, over_.size()).intersected(r);
+        if (!o.isEmpty())
+            p.drawImage(o.topLeft(), over_, o.translated(-overAt_));
+    }
 }
 
 int PictureBuffer::ButtonOf(Qt::MouseButton b)

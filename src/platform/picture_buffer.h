@@ -7,6 +7,13 @@
 // synchronously, before it returns. Pixel writes, blits, Cls and Line raise
 // nothing. Colours outside this class are 0x00BBGGRR; the conversion to the
 // QImage format happens only here.
+//
+// A blit onto an image that shares its pixels with another picture (a bin
+// right after it was restored from its clean copy) is kept beside the image,
+// as the blitted rectangle, instead of first copying the whole image: drawing
+// the selector on a large set then costs what the selector covers. Reading a
+// pixel and painting look through that rectangle; reading the whole image or
+// drawing on it otherwise joins the rectangle into the image first.
 #include <cstdint>
 #include <functional>
 
@@ -51,7 +58,12 @@ public:
     void setDrawMode(int mode) { drawMode_ = mode; }
 
     const QImage& Picture() const { return picture_; }
-    const QImage& Image() const { return image_; }
+    const QImage& Image() const
+    {
+        if (!over_.isNull())
+            joinOver();
+        return image_;
+    }
     // Whole-image assignment: the picture becomes a copy of img, what was
     // drawn is dropped, and onChange runs before this returns.
     void setPicture(const QImage& img);
@@ -66,6 +78,11 @@ public:
     {
         if (px < 0 || py < 0 || px >= image_.width() || py >= image_.height())
             return -1;
+        if (!over_.isNull()) {
+            const int ox = px - overAt_.x(), oy = py - overAt_.y();
+            if (ox >= 0 && oy >= 0 && ox < over_.width() && oy < over_.height())
+                return FromQRgb(reinterpret_cast<const QRgb*>(over_.constScanLine(oy))[ox]);
+        }
         return FromQRgb(reinterpret_cast<const QRgb*>(image_.constScanLine(py))[px]);
     }
     // Writes one pixel; outside the image nothing happens. Raises nothing.
@@ -114,6 +131,19 @@ public:
     // guarantees that the rest of this image already equals it.
     void restoreRectFrom(const QImage& src, const QRect& r);
 
+    // For a command that rewrites the image from src and then gives the
+    // result to copy as its picture (copy.Picture = Image), as a flip does.
+    // rewrite(dst, src) writes dst; every pixel inside `rewritten` is
+    // written, so a blit kept beside the image there is dropped rather than
+    // joined. When src is this image's own pixels (a bin and its clean copy
+    // sharing them), dst and src are one picture, which rewrite changes in
+    // place, reading each pixel before writing over it: when nothing but the
+    // two buffers holds those pixels, no copy of the whole picture is made.
+    // This buffer's picture, when it held them, becomes the result too.
+    // Otherwise dst is the image, drawn on as usual.
+    void RewriteAndGiveTo(QImage src, PictureBuffer& copy, const QRect& rewritten,
+                          const std::function<void(QImage& dst, const QImage& src)>& rewrite);
+
     static constexpr QRgb ToQRgb(Colour c) { return ColourToQRgb(c); }
     static constexpr Colour FromQRgb(QRgb p) { return ColourFromQRgb(p); }
 
@@ -145,18 +175,26 @@ private:
     void resizeImage(int width, int height);
     void assignPicture(const QImage& img, int width, int height);
     QImage composeImage(const QImage& picture, int width, int height) const;
-    // Gives the image memory of its own before it is drawn on. After a
-    // restore a bin shares its image with its clean copy; the first drawing
-    // then copies it, in memory suited to large pictures.
+    // Makes the image whole and its own before it is drawn on: joins a blit
+    // kept beside it and, when it shares its pixels, copies them.
     void ownImage()
     {
+        if (!over_.isNull())
+            joinOver();
         if (!image_.isDetached())
             copyImage();
     }
-    void copyImage();
+    void copyImage() const;
+    // Writes the blit kept beside the image into the image (reading the image
+    // whole does this, which is why the two are mutable).
+    void joinOver() const;
 
     QImage picture_;
-    QImage image_;
+    mutable QImage image_;
+    // A blit kept beside a shared image: the rectangle at overAt_ of the
+    // image with the blit drawn on it; null when there is none.
+    mutable QImage over_;
+    QPoint overAt_;
     Colour backColor_;
     bool autoSize_ = false;
     int drawMode_ = vbCopyPen;

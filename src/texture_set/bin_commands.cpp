@@ -1,6 +1,8 @@
 // The commands that work on whole bins: saving the Custom Texture Set,
 // flipping a bin and copying one bin over the other.
 #include <algorithm>
+#include <cstring>
+#include <vector>
 
 #include <QElapsedTimer>
 #include <QProgressBar>
@@ -95,13 +97,54 @@ void TextureBins::savetexset_Click()
                        MsgButtons::OK);
 }
 
+namespace {
+
+// Source row y of src goes to row H - 1 - y of dst, its first W pixels: rows
+// beyond dst are cut, and rows beyond src read as -1 (white), as single pixel
+// reads would.
+void FlipRows(QImage& dst, const QImage& src, int H, int W)
+{
+    if (W <= 0)
+        return;
+    for (int y = 0; y < H; ++y) {
+        const int target = H - y - 1;
+        if (target >= dst.height())
+            continue;
+        QRgb* out = reinterpret_cast<QRgb*>(dst.scanLine(target));
+        if (y < src.height())
+            std::copy_n(reinterpret_cast<const QRgb*>(src.constScanLine(y)), W, out);
+        else
+            std::fill_n(out, W, PictureBuffer::ToQRgb(-1));
+    }
+}
+
+// The same when dst is src itself and its first H rows are flipped: rows are
+// swapped pairwise through a row of scratch.
+void FlipRowsInPlace(QImage& img, int H, int W)
+{
+    if (W <= 0)
+        return;
+    std::vector<QRgb> scratch(static_cast<std::size_t>(W));
+    const std::size_t bytes = scratch.size() * sizeof(QRgb);
+    for (int y = 0, t = H - 1; y < t; ++y, --t) {
+        QRgb* a = reinterpret_cast<QRgb*>(img.scanLine(y));
+        QRgb* b = reinterpret_cast<QRgb*>(img.scanLine(t));
+        std::memcpy(scratch.data(), a, bytes);
+        std::memcpy(a, b, bytes);
+        std::memcpy(b, scratch.data(), bytes);
+    }
+}
+
+} // namespace
+
 void TextureBins::FlipBin(PictureBuffer& bin, PictureBuffer& copy, bool rightBin)
 {
     if (!form2_)
         form2_ = std::make_unique<Form2>();
     form2_->show();
-    form2_->ProgressBar->setValue(0);
-    form2_->ProgressBar->setMaximum(rightBin ? customSetHeight_ : copy.Height());
+    QProgressBar* bar = form2_->ProgressBar;
+    bar->setValue(0);
+    bar->setMaximum(rightBin ? customSetHeight_ : copy.Height());
 
     // The scratch takes the clean copy's size and shares its pixels: nothing
     // is filled or copied.
@@ -110,35 +153,30 @@ void TextureBins::FlipBin(PictureBuffer& bin, PictureBuffer& copy, bool rightBin
     DoEvents();
 
     // Source row y of flipbox goes to row H - 1 - y of the bin, column for
-    // column over flipbox's width: rows copied whole, clipped to the bin, and
-    // rows beyond flipbox read as -1 (white), as single pixel reads would.
+    // column over flipbox's width.
     const int H = rightBin ? conv::Wrap16(customSetHeight_) : conv::Wrap16(flipbox->Height());
     const int W = std::min<int>(conv::Wrap16(flipbox->Width()), bin.Width());
-    // The event loop does not run during the pixel loop, so the bar is not
-    // repainted row by row (a synchronous repaint per row would cost more
-    // than the flip itself); it shows its final value.
-    form2_->ProgressBar->setUpdatesEnabled(false);
-    const QImage& src = flipbox->Image();
-    QImage& dst = bin.imageForDrawing();
-    for (int y = 0; y < H; ++y) {
-        const int target = H - y - 1;
-        if (target < dst.height() && W > 0) {
-            QRgb* out = reinterpret_cast<QRgb*>(dst.scanLine(target));
-            if (y < src.height())
-                std::copy_n(reinterpret_cast<const QRgb*>(src.constScanLine(y)), W, out);
-            else
-                std::fill_n(out, W, PictureBuffer::ToQRgb(-1));
-        }
-        if (form2_->ProgressBar->value() < form2_->ProgressBar->maximum())
-            form2_->ProgressBar->setValue(form2_->ProgressBar->value() + 1);
-    }
-    form2_->ProgressBar->setUpdatesEnabled(true);
-    bin.markDrawn();
-    bin.Refresh();
-    copy.setPicture(bin.Image());
-    // The scratch now holds the only reference to the unflipped set: letting
-    // it go frees a whole set's memory now rather than at the next flip.
+    // The scratch is let go before the pixels are written, so that the bin
+    // and its clean copy are all that hold the set: the clean copy takes the
+    // flipped image anyway, so the bin can then be flipped where it lies
+    // instead of in a fresh copy of the whole set.
+    QImage src = flipbox->Image();
     flipbox->ResizeAndDrawPixels(QImage());
+    const QRect rewritten(0, 0, std::max(W, 0), std::clamp(H, 0, bin.Height()));
+    bin.RewriteAndGiveTo(std::move(src), copy, rewritten, [&](QImage& dst, const QImage& from) {
+        if (dst.constBits() != from.constBits())
+            FlipRows(dst, from, H, W);
+        else if (H <= dst.height())
+            FlipRowsInPlace(dst, H, W);
+        else
+            FlipRows(dst, from.copy(), H, W);
+    });
+
+    // The bar advances once per row while it is below its maximum. The event
+    // loop does not run during the pixel loop, so nobody sees it move: it is
+    // set once, to where it ends.
+    if (H > 0 && bar->value() < bar->maximum())
+        bar->setValue(int(std::min<int64_t>(int64_t(bar->value()) + H, bar->maximum())));
     form2_->hide();
 }
 

@@ -1,0 +1,337 @@
+// Cold benchmarks: the first load of a large texture set and the first flips,
+// as a user meets them, in a fresh process each time.
+//
+// A benchmark that repeats an action in one process measures a warm program:
+// the first, cold iteration is discarded and every later one gets back the
+// memory the one before freed. Here every sample is a new process (this
+// program started again with --cold-child): it opens an idle, shown main
+// window that has loaded nothing, does the action once and ends. Its CPU time
+// comes from wait4, less what the child reports it spent before the action
+// (starting up and opening the window), so the action is charged with
+// everything it costs up to and including the end of the process. The floor is
+// measured the same way: a new process touches one fresh malloc'd buffer of
+// the picture's size, in the ordinary pages malloc hands out.
+//
+// The children are started afresh rather than forked from this process: Qt's
+// painting hands work to a thread pool whose threads a forked child lacks.
+//
+// Samples are a few seconds apart. Memory a process frees is cheap to hand out
+// again for a moment; on a virtual machine that returns free memory to its
+// host it soon costs far more, and a user's first load meets it that way. (On
+// this project's machines 64 MiB of huge pages cost about 8 ms right after the
+// last process freed them and 130-170 ms five seconds later; ordinary pages
+// cost about 35-50 ms either way.) GLIMMERDECK_COLD_PAUSE sets the pause in
+// seconds (4 by default).
+//
+// Each benchmark runs its samples side by side, program and floor in turn, and
+// reports medians with min and max (counters) and their ratio; the Time column
+// is the program's median. Run them alone:
+//   build-tests/bench/glimmerdeck_bench --benchmark_filter=Cold
+#include <benchmark/benchmark.h>
+
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "cold_child.h"
+#include "core/targa.h"
+#include "main_window/form1.h"
+#include "platform/dialogs.h"
+#include "platform/picture_buffer.h"
+#include "texture_set/bins.h"
+
+namespace {
+
+// What a child writes back through descriptor kReportFd: [0] its CPU time
+// before the action, [1..] what it measured, [last] 1 when the action did
+// what it should.
+constexpr int kReportFd = 3;
+constexpr int kValues = 8;
+using Report = std::array<double, kValues>;
+
+struct Sample {
+    double actionMs = 0; // the child's CPU time from wait4, less its start-up
+    Report values{};
+    bool ok = false;
+};
+
+double Ms(const rusage& ru)
+{
+    return (double(ru.ru_utime.tv_sec) + double(ru.ru_stime.tv_sec)) * 1e3 +
+           (double(ru.ru_utime.tv_usec) + double(ru.ru_stime.tv_usec)) / 1e3;
+}
+
+double SelfCpuMs()
+{
+    rusage ru{};
+    getrusage(RUSAGE_SELF, &ru);
+    return Ms(ru);
+}
+
+// The resident memory of this process in MiB (VmRSS of /proc/self/status).
+double ResidentMiB()
+{
+    QFile f(QStringLiteral("/proc/self/status"));
+    if (!f.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : f.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
+    return 0;
+}
+
+// Starts this program again as a child doing `kind` on a side x side set
+// from `file`, and returns its CPU time and report.
+Sample RunChild(const std::string& kind, int side, const QString& file)
+{
+    const std::string arg = "--cold-child=" + kind + ":" + std::to_string(side) + ":" + file.toStdString();
+    char exe[] = "/proc/self/exe";
+    char* argv[] = {exe, const_cast<char*>(arg.c_str()), nullptr};
+    int fds[2];
+    if (pipe2(fds, O_CLOEXEC) != 0)
+        return {};
+    const pid_t pid = fork();
+    if (pid < 0)
+        return {};
+    if (pid == 0) {
+        dup2(fds[1], kReportFd); // dup2 clears close-on-exec on the copy
+        const int quiet = open("/dev/null", O_WRONLY); // Qt's start-up notes
+        if (quiet >= 0)
+            dup2(quiet, 2);
+        execv(exe, argv);
+        _exit(127);
+    }
+    close(fds[1]);
+    Sample s;
+    const bool got = read(fds[0], s.values.data(), sizeof s.values) == ssize_t(sizeof s.values);
+    close(fds[0]);
+    int status = 0;
+    rusage ru{};
+    wait4(pid, &status, 0, &ru);
+    s.actionMs = Ms(ru) - s.values[0];
+    s.ok = got && WIFEXITED(status) && WEXITSTATUS(status) == 0 && s.values[kValues - 1] == 1;
+    return s;
+}
+
+struct Stats {
+    double median = 0, min = 0, max = 0;
+};
+
+Stats Summary(std::vector<double> v)
+{
+    if (v.empty())
+        return {};
+    std::sort(v.begin(), v.end());
+    const std::size_t n = v.size();
+    const double median = n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+    return {median, v.front(), v.back()};
+}
+
+void Counters(benchmark::State& state, const std::string& name, const Stats& s)
+{
+    state.counters[name + "_ms"] = s.median;
+    state.counters[name + "_min"] = s.min;
+    state.counters[name + "_max"] = s.max;
+}
+
+// A side x side texture set in a temporary folder.
+struct SetFile {
+    QTemporaryDir dir;
+    QString name = QDir(dir.path()).filePath(QStringLiteral("big.tga"));
+
+    explicit SetFile(int side)
+    {
+        QFile f(name);
+        f.open(QIODevice::WriteOnly);
+        TargaHeader h = TextureSetHeader(side);
+        h.Width = int16_t(side);
+        const auto head = EncodeTargaHeader(h);
+        f.write(reinterpret_cast<const char*>(head.data()), kTargaHeaderSize);
+        QByteArray row(qsizetype(side) * 3, '\0');
+        for (int y = 0; y < side; ++y) {
+            for (int x = 0; x < side * 3; ++x)
+                row[x] = char((x * 7 + y * 3) & 255);
+            f.write(row);
+        }
+    }
+};
+
+constexpr int kSamples = 5;
+
+// Lets memory freed by the sample before settle (see the top of the file).
+void Pause()
+{
+    const QByteArray env = qgetenv("GLIMMERDECK_COLD_PAUSE");
+    const unsigned seconds = env.isEmpty() ? 4u : env.toUInt();
+    if (seconds > 0)
+        sleep(seconds);
+}
+
+// First load + message + first hover, against touching a fresh buffer of the
+// picture's size. Also the memory the process keeps after the hover above
+// the idle window, as a share of the picture's bytes.
+void BM_ColdFirstLoadHover(benchmark::State& state)
+{
+    const int side = int(state.range(0));
+    const double pictureMiB = double(side) * side * 4 / (1 << 20);
+    const SetFile file(side);
+    std::vector<double> program, floor, kept;
+    for (auto _ : state) {
+        for (int i = 0; i < kSamples; ++i) {
+            Pause();
+            const Sample f = RunChild("touch", side, file.name);
+            Pause();
+            const Sample p = RunChild("load", side, file.name);
+            if (!f.ok || !p.ok) {
+                state.SkipWithError("a child failed: the set was not loaded");
+                return;
+            }
+            floor.push_back(f.actionMs);
+            program.push_back(p.actionMs);
+            kept.push_back(p.values[2] - p.values[1]);
+        }
+        state.SetIterationTime(Summary(program).median / 1e3);
+    }
+    const Stats p = Summary(program), f = Summary(floor), k = Summary(kept);
+    Counters(state, "program", p);
+    Counters(state, "floor", f);
+    state.counters["ratio"] = f.median > 0 ? p.median / f.median : 0;
+    state.counters["kept_MiB"] = k.median;
+    state.counters["kept_ratio"] = k.median / pictureMiB;
+}
+BENCHMARK(BM_ColdFirstLoadHover)->Arg(4096)->Arg(16384)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// Two left-bin flips in a row, right after the first load and hover, each
+// against touching a fresh 64 MiB buffer. Both flips and the floor are timed
+// inside their child, so neither includes the end of the process.
+void BM_ColdFlipTwice4096(benchmark::State& state)
+{
+    constexpr int kSide = 4096;
+    const SetFile file(kSide);
+    std::vector<double> first, second, floor;
+    for (auto _ : state) {
+        for (int i = 0; i < kSamples; ++i) {
+            Pause();
+            const Sample f = RunChild("touch", kSide, file.name);
+            Pause();
+            const Sample p = RunChild("flips", kSide, file.name);
+            if (!f.ok || !p.ok) {
+                state.SkipWithError("a child failed: the set was not loaded or flipped");
+                return;
+            }
+            floor.push_back(f.values[1]);
+            first.push_back(p.values[1]);
+            second.push_back(p.values[2]);
+        }
+        state.SetIterationTime(Summary(second).median / 1e3);
+    }
+    const Stats a = Summary(first), b = Summary(second), f = Summary(floor);
+    Counters(state, "flip1", a);
+    Counters(state, "flip2", b);
+    Counters(state, "floor", f);
+    state.counters["ratio1"] = f.median > 0 ? a.median / f.median : 0;
+    state.counters["ratio2"] = f.median > 0 ? b.median / f.median : 0;
+}
+BENCHMARK(BM_ColdFlipTwice4096)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// ---------------------------------------------------------------------------
+// The children
+
+// The floor: a fresh buffer of the picture's size from malloc, every byte
+// written. [1] is the CPU time of that alone.
+bool TouchFreshBuffer(std::size_t bytes, Report& r)
+{
+    r[0] = SelfCpuMs();
+    char* buffer = static_cast<char*>(std::malloc(bytes));
+    if (!buffer)
+        return false;
+    std::memset(buffer, 0x5a, bytes);
+    benchmark::DoNotOptimize(buffer);
+    benchmark::ClobberMemory();
+    r[1] = SelfCpuMs() - r[0];
+    return true;
+}
+
+// File > Load Texture Set with the given file, the "larger than it seems"
+// message answered, and the mouse moved onto the bin (the selector is drawn),
+// each followed by a turn of the event loop that paints it. True when the set
+// was loaded and the message shown.
+bool LoadAndHover(ScriptedDialogs& dialogs, Form1& form, const QString& file, int side)
+{
+    dialogs.openAnswers.push_back(file);
+    form.loadtexset_Click();
+    QApplication::processEvents();
+    form.bins->Picture1_MouseMove(0, 0, 70, 70);
+    QApplication::processEvents();
+    return dialogs.shown.size() == 1 && form.bins->Picture1->Width() == side;
+}
+
+bool RunChildAction(const std::string& kind, int side, const QString& file, Report& r)
+{
+    if (kind == "touch")
+        return TouchFreshBuffer(std::size_t(side) * std::size_t(side) * 4, r);
+
+    // An idle main window, shown and painted, that has loaded nothing: what a
+    // user sees just after starting the program.
+    ScriptedDialogs dialogs;
+    Form1 form(dialogs);
+    form.endProgram = [] {};
+    form.show();
+    QApplication::processEvents();
+    r[1] = ResidentMiB();
+    r[0] = SelfCpuMs();
+    if (kind == "load") {
+        const bool ok = LoadAndHover(dialogs, form, file, side);
+        r[2] = ResidentMiB();
+        return ok;
+    }
+    if (kind == "flips") {
+        if (!LoadAndHover(dialogs, form, file, side))
+            return false;
+        TextureBins& bins = *form.bins;
+        const Colour top = bins.Picture1->GetPixel(1, 2), bottom = bins.Picture1->GetPixel(1, side - 3);
+        double t0 = SelfCpuMs();
+        bins.leftbin_Click();
+        QApplication::processEvents();
+        r[1] = SelfCpuMs() - t0;
+        const bool flipped = bins.Picture1->GetPixel(1, side - 3) == top && bins.Picture1->GetPixel(1, 2) == bottom;
+        t0 = SelfCpuMs();
+        bins.leftbin_Click();
+        QApplication::processEvents();
+        r[2] = SelfCpuMs() - t0;
+        return flipped && top != bottom && bins.Picture1->GetPixel(1, 2) == top;
+    }
+    return false;
+}
+
+} // namespace
+
+int RunColdChild(const char* spec)
+{
+    // kind:side:file
+    const QString s = QString::fromLocal8Bit(spec);
+    const qsizetype a = s.indexOf(QLatin1Char(':')), b = s.indexOf(QLatin1Char(':'), a + 1);
+    if (a < 0 || b < 0)
+        return 2;
+    Report r{};
+    const bool ok = RunChildAction(s.left(a).toStdString(), s.mid(a + 1, b - a - 1).toInt(), s.mid(b + 1), r);
+    r[kValues - 1] = ok ? 1 : 0;
+    if (write(kReportFd, r.data(), sizeof r) != ssize_t(sizeof r))
+        return 3;
+    // Ends here, as a user's program would, without tearing the window down
+    // object by object.
+    _exit(0);
+}
