@@ -6,8 +6,6 @@
 #include <cstdint>
 
 #include <QApplication>
-#include <QEvent>
-#include <QFocusEvent>
 #include <QIcon>
 #include <QPixmap>
 
@@ -20,27 +18,6 @@
 #include "texture_set/layers.h"
 
 namespace {
-
-// Reports a text box losing the focus to another control of the program.
-// Switching to another program or opening a menu does not count.
-class LostFocusFilter : public QObject {
-public:
-    LostFocusFilter(QObject* parent, std::function<void()> handler) : QObject(parent), handler_(std::move(handler)) {}
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* e) override
-    {
-        if (e->type() == QEvent::FocusOut && handler_) {
-            const Qt::FocusReason why = static_cast<QFocusEvent*>(e)->reason();
-            if (why != Qt::ActiveWindowFocusReason && why != Qt::PopupFocusReason)
-                handler_();
-        }
-        return QObject::eventFilter(watched, e);
-    }
-
-private:
-    std::function<void()> handler_;
-};
 
 Colour FromQColor(const QColor& c) { return RGB(c.red(), c.green(), c.blue()); }
 
@@ -125,12 +102,9 @@ RgbBright::RgbBright(QWidget* page, Layers& layers) : layers_(layers)
     Command26->onClick = [this] { Command26_Click(); };
     Command25->onClick = [this] { Command25_Click(); };
     Command27->onClick = [this] { Command27_Click(); };
-    focusFilters_ = {new LostFocusFilter(Text5, [this] { Text5_LostFocus(); }),
-                     new LostFocusFilter(Text6, [this] { Text6_LostFocus(); }),
-                     new LostFocusFilter(Text7, [this] { Text7_LostFocus(); })};
-    Text5->installEventFilter(focusFilters_[0]);
-    Text6->installEventFilter(focusFilters_[1]);
-    Text7->installEventFilter(focusFilters_[2]);
+    Text5->onLostFocus = [this] { Text5_LostFocus(); };
+    Text6->onLostFocus = [this] { Text6_LostFocus(); };
+    Text7->onLostFocus = [this] { Text7_LostFocus(); };
 }
 
 RgbBright::~RgbBright()
@@ -139,8 +113,8 @@ RgbBright::~RgbBright()
     // moment: nothing they raise may reach it any more.
     for (Slider* s : {tint, R, G, B})
         s->onChange = nullptr;
-    for (QPointer<QObject>& f : focusFilters_)
-        delete f.data();
+    for (TextBox* t : {Text5, Text6, Text7})
+        t->onLostFocus = nullptr;
     for (CommandButton* b : {Command16, Command17, Command26, Command25, Command27})
         b->onClick = nullptr;
 }

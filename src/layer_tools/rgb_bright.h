@@ -10,7 +10,6 @@
 
 #include <QImage>
 #include <QObject>
-#include <QPointer>
 
 #include "core/colour.h"
 
@@ -85,6 +84,4 @@ private:
     static void applyTypedPercent(TextBox* box, Slider* slider);
 
     Layers& layers_;
-    // Watch the three boxes for the focus leaving them.
-    std::array<QPointer<QObject>, 3> focusFilters_;
 };

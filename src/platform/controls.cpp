@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QAbstractItemView>
+#include <QFocusEvent>
 #include <QMouseEvent>
 
 #include "platform/picture_buffer.h"
@@ -115,6 +116,15 @@ TextBox::TextBox(QWidget* parent, const QString& name, QRect geometry, const QSt
         if (onChange)
             onChange();
     });
+}
+
+void TextBox::focusOutEvent(QFocusEvent* e)
+{
+    QLineEdit::focusOutEvent(e);
+    const Qt::FocusReason why = e->reason();
+    if (onLostFocus && why != Qt::ActiveWindowFocusReason && why != Qt::PopupFocusReason
+        && why != Qt::MenuBarFocusReason)
+        onLostFocus();
 }
 
 Slider::Slider(QWidget* parent, const QString& name, QRect geometry, Qt::Orientation orientation, int min, int max,

@@ -88,6 +88,14 @@ public:
     }
     // Raised whenever the text changes, from the user or from code.
     std::function<void()> onChange;
+    // Raised when the focus leaves the box for another control of the
+    // program (a click elsewhere, Tab, a switch of tabs). Reaching the menu
+    // bar with Alt, opening a menu or a popup, or switching to another
+    // window leaves the focus where it was, so none of those raises it.
+    std::function<void()> onLostFocus;
+
+protected:
+    void focusOutEvent(QFocusEvent* e) override;
 };
 
 // A slider whose change notification fires whenever its value changes, by
