@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -66,6 +67,16 @@ void PictureBuffer::setSizeAndPicture(int width, int height, const QImage& img)
     assignPicture(img, std::max(width, 0), std::max(height, 0));
 }
 
+// The part of img that a w x h buffer can show: img itself when it fits.
+// A buffer never shows its picture beyond its own size, even after it grows
+// again, so it keeps no more of it.
+QImage PictureBuffer::VisiblePart(const QImage& img, int w, int h)
+{
+    if (img.width() <= w && img.height() <= h)
+        return img;
+    return img.copy(0, 0, std::min(img.width(), w), std::min(img.height(), h));
+}
+
 void PictureBuffer::assignPicture(const QImage& img, int w, int h)
 {
     picture_ = AsRgb32(img);
@@ -74,6 +85,7 @@ void PictureBuffer::assignPicture(const QImage& img, int w, int h)
         w = picture_.width();
         h = picture_.height();
     }
+    picture_ = VisiblePart(picture_, w, h);
     image_ = composeImage(picture_, w, h);
     if (size() != image_.size())
         resize(image_.size());
@@ -116,11 +128,16 @@ void PictureBuffer::resizeImage(int width, int height)
     width = std::max(width, 0);
     height = std::max(height, 0);
     if (width != image_.width() || height != image_.height()) {
+        // The picture, when it is still the image itself, stays so; else
+        // only what the new size can show of it is kept.
+        const bool pictureIsImage = over_.isNull() && picture_.constBits() == image_.constBits()
+                                    && width <= image_.width() && height <= image_.height();
         QImage img = composeImage(image_, width, height);
         if (!over_.isNull() && !img.isNull())
             PasteInto(img, over_, overAt_);
         over_ = QImage();
         image_ = img;
+        picture_ = pictureIsImage ? image_ : VisiblePart(picture_, width, height);
         ++revision_;
     }
     resize(width, height);
@@ -311,8 +328,71 @@ int PictureBuffer::ShiftOf(Qt::KeyboardModifiers m)
     return (m & Qt::ShiftModifier ? 1 : 0) + (m & Qt::ControlModifier ? 2 : 0) + (m & Qt::AltModifier ? 4 : 0);
 }
 
+void PictureBuffer::pointerSeen(QPointF global, QPointF local)
+{
+    pointerAt_ = global;
+    pointerInside_ = rect().contains(local.toPoint());
+}
+
+void PictureBuffer::enterEvent(QEnterEvent* e)
+{
+    pointerSeen(e->globalPosition(), e->position());
+    QWidget::enterEvent(e);
+}
+
+void PictureBuffer::leaveEvent(QEvent* e)
+{
+    pointerInside_ = false;
+    QWidget::leaveEvent(e);
+}
+
+void PictureBuffer::moveEvent(QMoveEvent* e)
+{
+    QWidget::moveEvent(e);
+    movedUnderPointer();
+}
+
+void PictureBuffer::resizeEvent(QResizeEvent* e)
+{
+    QWidget::resizeEvent(e);
+    movedUnderPointer();
+}
+
+// Qt reports the pointer only when it moves, so a buffer paged under a still
+// pointer would go on as if the pointer lay where it was on the picture
+// before. The move is reported later, on its own turn of the event loop, as
+// a real one would come: once for any number of moves in one handler, with
+// the buttons and keys held then, and only while the pointer still lies on
+// the buffer (or the buffer holds the mouse for a drag).
+void PictureBuffer::movedUnderPointer()
+{
+    if (!pointerInside_ || restingMovePosted_ || !onMouseMove)
+        return;
+    restingMovePosted_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            restingMovePosted_ = false;
+            // A menu, a modal dialog or another widget holding the mouse
+            // would take a real move; a drag begun here keeps the mouse.
+            const QWidget* modal = QApplication::activeModalWidget();
+            const QWidget* grabber = QWidget::mouseGrabber();
+            if (!pointerInside_ || !onMouseMove || !isEnabled() || QApplication::activePopupWidget()
+                || (modal && modal != window()) || (grabber && grabber != this))
+                return;
+            const bool holding = pressedInside_ && QGuiApplication::mouseButtons() != Qt::NoButton;
+            const QPointF local = mapFromGlobal(pointerAt_);
+            if (!holding && !rect().contains(local.toPoint()))
+                return;
+            onMouseMove(ButtonsOf(QGuiApplication::mouseButtons()), ShiftOf(QGuiApplication::keyboardModifiers()),
+                        static_cast<float>(local.x()), static_cast<float>(local.y()));
+        },
+        Qt::QueuedConnection);
+}
+
 void PictureBuffer::mousePressEvent(QMouseEvent* e)
 {
+    pointerSeen(e->globalPosition(), e->position());
     pressedInside_ = true;
     if (onMouseDown)
         onMouseDown(ButtonOf(e->button()), ShiftOf(e->modifiers()), static_cast<float>(e->position().x()),
@@ -321,6 +401,7 @@ void PictureBuffer::mousePressEvent(QMouseEvent* e)
 
 void PictureBuffer::mouseMoveEvent(QMouseEvent* e)
 {
+    pointerSeen(e->globalPosition(), e->position());
     if (onMouseMove)
         onMouseMove(ButtonsOf(e->buttons()), ShiftOf(e->modifiers()), static_cast<float>(e->position().x()),
                     static_cast<float>(e->position().y()));

@@ -150,7 +150,10 @@ public:
     // Handlers with the old arguments: Button (1 left, 2 right, 4 middle; a
     // move reports the sum held), Shift (1 Shift, 2 Ctrl, 4 Alt), X and Y in
     // the buffer's own pixels. A press keeps the mouse: while a button is held
-    // moves keep coming here with positions outside the buffer.
+    // moves keep coming here with positions outside the buffer. When the
+    // buffer moves or changes size under a pointer that rests on it, a move
+    // to where the pointer now lies on it follows at the next turn of the
+    // event loop, as if the pointer had moved there (Qt itself sends none).
     std::function<void()> onChange;
     std::function<void(int, int, float, float)> onMouseDown;
     std::function<void(int, int, float, float)> onMouseMove;
@@ -170,11 +173,20 @@ protected:
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void mouseDoubleClickEvent(QMouseEvent* e) override;
+    void enterEvent(QEnterEvent* e) override;
+    void leaveEvent(QEvent* e) override;
+    void moveEvent(QMoveEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
 
 private:
+    // The pointer was last seen at pointerAt_ (global) on this buffer:
+    // after the buffer moved under it, report a move to where it now lies.
+    void pointerSeen(QPointF global, QPointF local);
+    void movedUnderPointer();
     void resizeImage(int width, int height);
     void assignPicture(const QImage& img, int width, int height);
     QImage composeImage(const QImage& picture, int width, int height) const;
+    static QImage VisiblePart(const QImage& img, int w, int h);
     // Makes the image whole and its own before it is drawn on: joins a blit
     // kept beside it and, when it shares its pixels, copies them.
     void ownImage()
@@ -200,4 +212,7 @@ private:
     int drawMode_ = vbCopyPen;
     uint64_t revision_ = 0;
     bool pressedInside_ = false;
+    bool pointerInside_ = false;
+    bool restingMovePosted_ = false;
+    QPointF pointerAt_;
 };
