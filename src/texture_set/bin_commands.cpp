@@ -67,8 +67,10 @@ void TextureBins::savetexset_Click()
     std::vector<uint8_t> bytes;
     bytes.reserve(3 * kRightBinWidth);
     for (int32_t r = 0; r < customSetHeight_ && !unloading_; ++r) {
+        // The right bin as restoring it leaves it: no selector drawn
+        // meanwhile can reach the file.
         for (int x = 0; x < kRightBinWidth; ++x)
-            row[static_cast<size_t>(x)] = Picture2->GetPixel(x, customSetHeight_ - 1 - r);
+            row[static_cast<size_t>(x)] = rightLink_.CleanPixel(x, customSetHeight_ - 1 - r);
         bytes.clear();
         EncodeTargaRow(row, bytes);
         ok = ok && file.write(bytes.data(), bytes.size());
@@ -151,6 +153,12 @@ void TextureBins::FlipBin(PictureBuffer& bin, PictureBuffer& copy, bool rightBin
     flipbox->ResizeAndDrawPixels(copy.Image());
     flipbox->Refresh();
     DoEvents();
+    // What that turn of the event loop handled may have drawn the selector
+    // on the bin or stamped into its copy: the flip starts from the copy as
+    // it is now, on a bin without the selector, so the clean copy that takes
+    // the result never receives the selector and no stamp is lost.
+    flipbox->ResizeAndDrawPixels(copy.Image());
+    (&bin == Picture1 ? leftLink_ : rightLink_).Restore();
 
     // Source row y of flipbox goes to row H - 1 - y of the bin, column for
     // column over flipbox's width.

@@ -87,6 +87,15 @@ void CleanCopyLink::DrewOnCopy(const QRect& r, uint64_t copyRevisionBefore)
     }
 }
 
+Colour CleanCopyLink::CleanPixel(int x, int y) const
+{
+    if (x < 0 || y < 0 || x >= bin_->Width() || y >= bin_->Height())
+        return -1;
+    if (x < copy_->Width() && y < copy_->Height())
+        return copy_->GetPixel(x, y);
+    return bin_->BackColor();
+}
+
 // ---------------------------------------------------------------------------
 
 TextureBins::TextureBins(QWidget* client, QWidget* frame1, Layers& layers, Dialogs& dialogs)
@@ -169,9 +178,14 @@ void TextureBins::DrawSelector(PictureBuffer& bin, int16_t sx, int16_t sy)
 
 void TextureBins::PickCell(PictureBuffer& bin, PictureBuffer& layer, int16_t sx, int16_t sy)
 {
+    // The selector around a cell never lies on the cell's own pixels, but
+    // another one can: one left around the cell that lay under the pointer
+    // before the bin moved, or one drawn by a move handled while a command
+    // let the event loop run. The pick reads the bin as it is without it.
+    const CleanCopyLink& link = &bin == Picture1 ? leftLink_ : rightLink_;
     for (int j = 0; j <= 63; ++j)
         for (int i = 0; i <= 63; ++i)
-            layer.SetPixel(i, j, bin.GetPixel(conv::Wrap16(sx + kSelectorInset + i), conv::Wrap16(sy + kSelectorInset + j)));
+            layer.SetPixel(i, j, link.CleanPixel(conv::Wrap16(sx + kSelectorInset + i), conv::Wrap16(sy + kSelectorInset + j)));
     layer.Refresh();
 }
 

@@ -11,6 +11,8 @@
 #include <QRect>
 #include <QString>
 
+#include "core/colour.h"
+
 class QLineEdit;
 class QPushButton;
 class QWidget;
@@ -40,6 +42,10 @@ public:
     // The copy was drawn on inside r; copyRevisionBefore is the copy's
     // revision just before that drawing.
     void DrewOnCopy(const QRect& r, uint64_t copyRevisionBefore);
+    // The pixel at (x, y) of the bin as restoring it would leave it: the
+    // copy's pixel, the bin's background beyond the copy, -1 outside the
+    // bin. Never a pixel of the selector, wherever it is drawn.
+    Colour CleanPixel(int x, int y) const;
 
 private:
     PictureBuffer* bin_ = nullptr;
@@ -78,7 +84,9 @@ public:
     void DrawSelector(PictureBuffer& bin, int16_t sx, int16_t sy);
     // Restores both bins from their clean copies.
     void RestoreBins();
-    // Copies the cell whose selector corner is (sx, sy) from bin into layer.
+    // Copies the cell whose selector corner is (sx, sy) from bin into layer:
+    // the cell as the bin shows it, never the selector's pixels, wherever
+    // the selector is drawn.
     void PickCell(PictureBuffer& bin, PictureBuffer& layer, int16_t sx, int16_t sy);
     // Stamps layer into the Custom Texture Set's cell at (cx, cy).
     void StampLayer(PictureBuffer& layer, int cx, int cy);
