@@ -662,3 +662,59 @@ TEST_F(BinsSelector, BinsAlwaysShowTheirCleanCopyPlusTheCurrentSelectorOnly)
         ASSERT_EQ(conv::Val(bins->Text1->text()), memY);
     }
 }
+
+// Paging from the keyboard moves a bin under a pointer that rests on it; a
+// move can also be handled while a flip lets the event loop run. The selector
+// follows the pointer, and no pick, stamp, flip or save takes its pixels.
+TEST_F(BinsSelector, ABinMovedUnderAStillPointerMovesTheSelectorWhichNothingTakes)
+{
+    const QImage set = PatternImage(256, 1024, 3), cell = CellOf(set, 64, 256);
+    Load(WriteSet("tall.tga", set));
+    form->show();
+    QTest::mouseClick(bins->Command3, Qt::LeftButton); // pages by a row of cells
+    QTest::mouseMove(bins->Picture1, {100, 200});
+    QTest::keyClick(bins->Command3, Qt::Key_Space); // again, under the still pointer
+    QCoreApplication::processEvents();
+    ExpectShown(QPoint(55, 247), std::nullopt);
+    QTest::mouseClick(bins->Picture1, Qt::LeftButton, {}, {100, 264});
+    QTest::mouseClick(bins->Picture1, Qt::RightButton, {}, {100, 264});
+    EXPECT_TRUE(SameImage(layers->Image1->Image(), cell));
+    EXPECT_TRUE(SameImage(layers->Image2->Image(), cell));
+
+    // The right bin: a stamp, its own arrows, then Shift + left on the cell now
+    // under the pointer puts it back as it was.
+    QTest::mouseClick(bins->Picture2, Qt::LeftButton, {}, {100, 264});
+    QTest::mouseClick(bins->Command7, Qt::LeftButton);
+    QTest::mouseMove(bins->Picture2, {100, 200});
+    QTest::keyClick(bins->Command7, Qt::Key_Space);
+    QCoreApplication::processEvents();
+    ExpectShown(std::nullopt, QPoint(55, 247));
+    QTest::mouseClick(bins->Picture2, Qt::LeftButton, Qt::ShiftModifier, {100, 264});
+    QImage custom = SolidImage(256, 2048, kNavy);
+    for (int j = 0; j < 64; ++j)
+        for (int i = 0; i < 64; ++i)
+            custom.setPixel(64 + i, 256 + j, cell.pixel(i, j));
+    EXPECT_TRUE(SameImage(bins->Backuppic2->Image(), custom));
+    EXPECT_TRUE(SameImage(layers->Image1->Image(), cell));
+
+    // A move over the rows below the set, handled in the right flip's turn of
+    // the event loop, leaves no frame in the set; the saved file holds the set.
+    QMouseEvent* move = new QMouseEvent(QEvent::MouseMove, QPointF(100, 700), bins->Picture2->mapToGlobal(QPointF(100, 700)),
+                                        Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::postEvent(bins->Picture2, move);
+    bins->rightbin_Click();
+    QImage flipped = custom;
+    std::vector<std::vector<Colour>> rows(320, std::vector<Colour>(256));
+    for (int y = 0; y < 320; ++y)
+        for (int x = 0; x < 256; ++x) {
+            flipped.setPixel(x, y, custom.pixel(x, 319 - y));
+            rows[y][x] = PictureBuffer::FromQRgb(custom.pixel(x, 319 - y));
+        }
+    EXPECT_TRUE(SameImage(bins->Backuppic2->Image(), flipped));
+    dialogs.saveAnswers = {folder.file("out.tga")};
+    bins->savetexset_Click();
+    const std::vector<uint8_t> want = EncodeTarga(rows);
+    QFile saved(folder.file("out.tga"));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll(), QByteArray(reinterpret_cast<const char*>(want.data()), qsizetype(want.size())));
+}

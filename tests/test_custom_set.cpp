@@ -332,6 +332,8 @@ TEST_F(CustomSet, CopyingTheLeftBinToTheRightAsksAndKeepsTheCanvas)
     bins->lefttoright_Click();
     EXPECT_EQ(bins->CustomSetHeight(), 2048);
     EXPECT_EQ(bins->Backuppic2->Height(), 2048);
+    // It keeps only what it shows: the rest of the set is the left bin's alone.
+    EXPECT_EQ(bins->Backuppic2->Picture().size(), QSize(256, 2048));
 
     // A narrower set: every column of the grid can still be stamped.
     LoadLeft(PatternImage(128, 128, 9));

@@ -143,6 +143,22 @@ TEST_F(RgbBrightTest, TypedPercentagesApplyOnLeavingTheBoxOrAreIgnored)
     EXPECT_EQ(tab->Text5->Text(), "150%");
     EXPECT_EQ(form->layers->Image1->Image(),
               QuadrantImage(RGB(152, 5, 15), RGB(38, 200, 90), RGB(255, 128, 64), RGB(0, 1, 255)));
+
+    // Alt alone goes to the menu bar and Escape comes back, Return does
+    // nothing: the box is left only by Tab, which applies 50, not 5 or 100.
+    form->layers->Image1->setPicture(source);
+    tab->Command16_Click();
+    typeInto(tab->Text5, "5");
+    QTest::keyClick(tab->Text5, Qt::Key_Alt);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_EQ(tab->R->Value(), 100);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_0);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(tab->R->Value(), 100);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::mouseClick(tab->Command26, Qt::LeftButton);
+    EXPECT_EQ(form->layers->Image1->Image(),
+              QuadrantImage(RGB(50, 5, 15), RGB(12, 200, 90), RGB(100, 128, 64), RGB(0, 1, 255)));
 }
 
 TEST_F(RgbBrightTest, SetButtonsReplaceTheLayerAndRunItsCascade)
