@@ -3,6 +3,8 @@
 #include <QFrame>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTabBar>
+#include <QWheelEvent>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -103,6 +105,12 @@ TEST_F(MainWindow, TabItemsSelectTheirTabAndTheMarkerFollowsTheHoveredButton)
     form->menuItem("ghost")->trigger();
     EXPECT_EQ(form->SSTab1->Tab(), 3);
     form->pixeledit_Click();
+    EXPECT_EQ(form->SSTab1->Tab(), 0);
+    // The wheel over the captions changes no tab.
+    auto* captions = form->SSTab1->findChild<QTabBar*>();
+    QWheelEvent wheel(QPointF(20, 5), captions->mapToGlobal(QPointF(20, 5)), {}, {0, -120}, Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(captions, &wheel);
     EXPECT_EQ(form->SSTab1->Tab(), 0);
 
     form->ToolPick_MouseMove(3, 0, 0, 5, 5);

@@ -1,8 +1,21 @@
 #include "platform/tab_control.h"
 
 #include <QTabBar>
+#include <QWheelEvent>
 
 #include "platform/style.h"
+
+namespace {
+// Tabs change only by a click on a caption or from the program: Qt's tab bar
+// would also step through the tabs when the wheel turns over the captions.
+class CaptionRow : public QTabBar {
+public:
+    using QTabBar::QTabBar;
+
+protected:
+    void wheelEvent(QWheelEvent* e) override { e->ignore(); }
+};
+} // namespace
 
 TabControl::TabControl(QWidget* parent, const QString& name, const QStringList& captions, QColor background)
     : QWidget(parent)
@@ -18,7 +31,7 @@ TabControl::TabControl(QWidget* parent, const QString& name, const QStringList& 
         page->hide();
         pages_.push_back(page);
     }
-    bar_ = new QTabBar(this);
+    bar_ = new CaptionRow(this);
     bar_->setDrawBase(true);
     bar_->setExpanding(true);
     bar_->setUsesScrollButtons(false);
