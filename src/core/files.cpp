@@ -61,6 +61,9 @@ namespace {
 
 constexpr char kAccessAcl[] = "system.posix_acl_access";
 
+// Why a node of this mode is not written over.
+int NotRegular(mode_t mode) { return S_ISDIR(mode) ? EISDIR : kNotARegularFile; }
+
 // The folder part of a path, with its slash ("" for a bare name).
 QByteArray FolderOf(const QByteArray& path)
 {
@@ -107,7 +110,7 @@ QByteArray ReplaceableTarget(const QByteArray& path, int* error)
     const QByteArray target = FollowLinks(path, error);
     struct stat st;
     if (!target.isEmpty() && stat(target.constData(), &st) == 0 && !S_ISREG(st.st_mode)) {
-        *error = kNotARegularFile;
+        *error = NotRegular(st.st_mode);
         return {};
     }
     return target;
@@ -261,13 +264,9 @@ bool FileReplacement::commit()
     // The old file as it is now gives the new one its owner, permissions and
     // attributes; one gone since the save began leaves its permissions then.
     struct stat old;
-    if (lstat(target_.constData(), &old) == 0) {
-        if (!S_ISREG(old.st_mode))
-            return fail(kNotARegularFile);
+    if (lstat(target_.constData(), &old) == 0 && S_ISREG(old.st_mode)) {
         if (const int error = TakeOver(fd_, target_, old))
             return fail(error);
-    } else if (errno != ENOENT) {
-        return fail(errno);
     } else if (keepMode_ && fchmod(fd_, mode_) != 0) {
         return fail(errno);
     }
@@ -284,9 +283,10 @@ bool FileReplacement::commit()
     // swap after this look still loses to the rename, which has no form that
     // replaces regular files only.)
     int error = 0;
-    if (ReplaceableTarget(path_, &error).isEmpty() ||
-        (lstat(target_.constData(), &old) == 0 && !S_ISREG(old.st_mode)))
-        return fail(error ? error : kNotARegularFile);
+    if (ReplaceableTarget(path_, &error).isEmpty())
+        return fail(error);
+    if (lstat(target_.constData(), &old) == 0 && !S_ISREG(old.st_mode))
+        return fail(NotRegular(old.st_mode));
     if (rename(temp_.constData(), target_.constData()) != 0)
         return fail(errno);
     temp_.clear();
