@@ -1,6 +1,10 @@
 // Saving the Custom Texture Set, flipping and copying the bins, and the
 // selector chooser.
 #include <sys/stat.h>
+#include <sys/xattr.h>
+#include <unistd.h>
+
+#include <tuple>
 
 #include <QCoreApplication>
 #include <QDir>
@@ -178,8 +182,11 @@ TEST_F(CustomSet, AFailedOrAbandonedSaveKeepsTheOldFileAndSaysSo)
             bins->savetexset_Click();
     }
     ASSERT_EQ(dialogs.shown.size(), 3u);
-    for (const auto& shown : dialogs.shown)
-        EXPECT_TRUE(shown.text.startsWith("The Custom Texture Set could not be saved")) << shown.text.toStdString();
+    const char* causes[] = {"the file is larger than the system allows", "not a regular file", "not a regular file"};
+    for (size_t i = 0; i < 3; ++i)
+        EXPECT_TRUE(dialogs.shown[i].text.startsWith("The Custom Texture Set could not be saved") &&
+                    dialogs.shown[i].text.contains(causes[i]))
+            << dialogs.shown[i].text.toStdString();
     EXPECT_EQ(ReadAll(keep), QByteArray(300, 'k'));
     struct stat st {};
     EXPECT_TRUE(stat(QFile::encodeName(pipe).constData(), &st) == 0 && S_ISFIFO(st.st_mode));
@@ -189,14 +196,30 @@ TEST_F(CustomSet, AFailedOrAbandonedSaveKeepsTheOldFileAndSaysSo)
     EXPECT_EQ(QDir(elsewhere.path()).entryList(all), QStringList{"pipe.tga"});
     dialogs.shown.clear();
 
-    // A folder that does not exist: an error naming the file, no success.
-    const QString missing = path("no/such/folder/set.tga");
-    dialogs.saveAnswers = {missing};
+    // A folder that does not exist: an error naming the file, its path
+    // cleaned, and the cause.
+    dialogs.saveAnswers = {path("odd/../no/such/folder/set.tga")};
     bins->savetexset_Click();
     ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_TRUE(dialogs.shown[0].text.contains(missing));
-    EXPECT_NE(dialogs.shown[0].text, "Custom Texture Set successfully saved!");
+    EXPECT_EQ(dialogs.shown[0].text, "The Custom Texture Set could not be saved to \"" + path("no/such/folder/set.tga") +
+                                         "\": no such folder. Any file of that name was left as it was.");
     EXPECT_FALSE(bins->SaveInProgress());
+    dialogs.shown.clear();
+
+    // The name is given to a pipe while the rows are written: the pipe stays.
+    const QString swapped = path("odd/swap.tga");
+    WriteAll(swapped, "old");
+    dialogs.saveAnswers = {swapped};
+    int turn = 0;
+    bins->DoEvents = [&] {
+        if (++turn == 3)
+            EXPECT_TRUE(QFile::remove(swapped) && mkfifo(QFile::encodeName(swapped).constData(), 0600) == 0);
+    };
+    bins->savetexset_Click();
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_TRUE(dialogs.shown[0].text.contains(": not a regular file.")) << dialogs.shown[0].text.toStdString();
+    EXPECT_TRUE(stat(QFile::encodeName(swapped).constData(), &st) == 0 && S_ISFIFO(st.st_mode));
+    EXPECT_EQ(QDir(path("odd")).entryList(all), (QStringList{"keep.tga", "link.tga", "pipe.tga", "swap.tga"}));
 
     // The program ends half-way through a save: the old file stays as it was
     // and no unfinished file is left behind.
@@ -214,6 +237,62 @@ TEST_F(CustomSet, AFailedOrAbandonedSaveKeepsTheOldFileAndSaysSo)
     EXPECT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(QDir(folder.dir.path()).entryList(QDir::Files), QStringList{"keep.tga"});
     EXPECT_FALSE(bins->SaveInProgress());
+}
+
+TEST_F(CustomSet, ASaveKeepsOwnerGroupModeAndAttributesAndIsNeverMoreOpenWhileWritten)
+{
+    Stamp(1, 0, 0);
+    const QString set = path("own.tga");
+    const QByteArray name = QFile::encodeName(set);
+    WriteAll(set, "old");
+    if (setxattr(name.constData(), "user.note", "mine", 4, 0) != 0)
+        GTEST_SKIP() << "this filesystem keeps no user attributes";
+    // An access list: the owner and user 12347 may write, the group read.
+    QByteArray acl;
+    auto le = [&](quint32 v, int bytes) {
+        for (int i = 0; i < bytes; ++i)
+            acl.append(char(v >> (8 * i)));
+    };
+    le(2, 4);
+    for (auto [tag, perm, id] : {std::tuple{1u, 6u, ~0u}, {2u, 6u, 12347u}, {4u, 4u, ~0u}, {16u, 6u, ~0u}, {32u, 0u, ~0u}}) {
+        le(tag, 2);
+        le(perm, 2);
+        le(id, 4);
+    }
+    ASSERT_EQ(setxattr(name.constData(), "system.posix_acl_access", acl.constData(), size_t(acl.size()), 0), 0);
+    if (geteuid() == 0) // root saves a file that another user owns
+        ASSERT_EQ(chown(name.constData(), 12345, 12346), 0);
+    ASSERT_EQ(link(name.constData(), QFile::encodeName(path("other.tga")).constData()), 0);
+    struct stat before {};
+    ASSERT_EQ(stat(name.constData(), &before), 0);
+
+    mode_t whileWritten = 07777;
+    bins->DoEvents = [&] {
+        for (const QFileInfo& f : QDir(folder.dir.path()).entryInfoList({".glimmerdeck-*"}, QDir::Files | QDir::Hidden)) {
+            struct stat st {};
+            if (stat(QFile::encodeName(f.filePath()).constData(), &st) == 0)
+                whileWritten = st.st_mode & 07777;
+        }
+    };
+    dialogs.saveAnswers = {set};
+    bins->savetexset_Click();
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text, "Custom Texture Set successfully saved!");
+    EXPECT_EQ(whileWritten & ~before.st_mode, 0u) << std::oct << whileWritten;
+    struct stat after {};
+    ASSERT_EQ(stat(name.constData(), &after), 0);
+    EXPECT_EQ(std::tuple(after.st_mode, after.st_uid, after.st_gid),
+              std::tuple(before.st_mode, before.st_uid, before.st_gid));
+    auto attribute = [&](const char* key) {
+        char value[64];
+        const ssize_t n = getxattr(name.constData(), key, value, sizeof value);
+        return n < 0 ? QByteArray() : QByteArray(value, int(n));
+    };
+    EXPECT_EQ(attribute("system.posix_acl_access"), acl);
+    EXPECT_EQ(attribute("user.note"), "mine");
+    // The name saved to has the new set; another hard link keeps the old file.
+    EXPECT_EQ(QFileInfo(set).size(), 49170);
+    EXPECT_EQ(ReadAll(path("other.tga")), "old");
 }
 
 TEST_F(CustomSet, WhileSavingTheBinsIgnoreTheMouseAndBinCommandsWaitButPagingWorks)

@@ -289,7 +289,7 @@ TEST_F(TileWindow, FailedExportKeepsTheWindowOpenWithTheEndingAddedAndLosesNothi
     // fault would replace the device).
     WriteBytes(path("keep.bmp"), "older tile");
     ASSERT_EQ(mkfifo(QFile::encodeName(path("pipe.bmp")).constData(), 0600), 0);
-    for (const char* name : {"keep.bmp", "pipe.bmp"}) {
+    for (auto [name, cause] : {std::pair{"keep.bmp", "larger than the system allows"}, {"pipe.bmp", "not a regular file"}}) {
         dialogs.shown.clear();
         w->Text1->setTextValue(name);
         {
@@ -298,7 +298,8 @@ TEST_F(TileWindow, FailedExportKeepsTheWindowOpenWithTheEndingAddedAndLosesNothi
         }
         EXPECT_TRUE(w->isVisible());
         ASSERT_EQ(dialogs.shown.size(), 1u);
-        EXPECT_TRUE(dialogs.shown[0].text.startsWith("The tile was not saved")) << name;
+        EXPECT_TRUE(dialogs.shown[0].text.startsWith("The tile was not saved") && dialogs.shown[0].text.contains(cause))
+            << dialogs.shown[0].text.toStdString();
     }
     EXPECT_EQ(ReadBytes(path("keep.bmp")), "older tile");
     struct stat st {};
@@ -308,12 +309,13 @@ TEST_F(TileWindow, FailedExportKeepsTheWindowOpenWithTheEndingAddedAndLosesNothi
               (QStringList{"keep.bmp", "pipe.bmp", "shelf.bmp"}));
 
     dialogs.shown.clear();
-    w->Text1->setTextValue("no/such/folder/tile");
+    w->Text1->setTextValue("shelf.bmp/../no/such/folder/tile");
     w->Command1_Click();
     EXPECT_TRUE(w->isVisible());
-    EXPECT_EQ(w->Text1->Text(), "no/such/folder/tile.bmp");
+    EXPECT_EQ(w->Text1->Text(), "shelf.bmp/../no/such/folder/tile.bmp");
     ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_NE(dialogs.shown[0].text, "Single texture tile saved successfully!");
+    EXPECT_EQ(dialogs.shown[0].text, "The tile was not saved: the file \"" + path("no/such/folder/tile.bmp") +
+                                         "\" could not be written: no such folder.");
     w->Command2_Click();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 

@@ -85,8 +85,9 @@ FilterBitmapResult LoadFilterBitmap(const QString& path)
     case PictureFault::None:
         break;
     case PictureFault::Missing:
-    case PictureFault::NotAFile:
         return fail(QStringLiteral("its bitmap '%1' was not found in the Filters folder").arg(name));
+    case PictureFault::NotAFile: // a folder, pipe or device: never opened
+        return fail(QStringLiteral("its bitmap '%1' is not a regular file").arg(name));
     case PictureFault::CannotOpen:
         return fail(QStringLiteral("its bitmap '%1' could not be opened").arg(name));
     default:

@@ -152,12 +152,17 @@ std::optional<QImage> PictureFile::read(qint64 maxPixels, const QRect& clip)
 
 std::optional<QImage> LoadPicture(const QString& path) { return PictureFile(path).read(); }
 
-bool SavePicture(const QImage& img, const QString& path)
+bool SavePicture(const QImage& img, const QString& path, QString* why)
 {
     // Encoded in memory, then written whole or not at all, so a failed write
     // leaves any existing file as it was.
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    return img.convertToFormat(QImage::Format_RGB888).save(&buffer, "BMP") && ReplaceFile(path, bytes);
+    if (!img.convertToFormat(QImage::Format_RGB888).save(&buffer, "BMP")) {
+        if (why)
+            *why = QStringLiteral("the picture could not be made into a bitmap");
+        return false;
+    }
+    return ReplaceFile(path, bytes, why);
 }

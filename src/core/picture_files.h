@@ -59,5 +59,6 @@ private:
 // The picture in the file, or nothing when it cannot be read as a picture
 // of at most kMaxPicturePixels pixels.
 std::optional<QImage> LoadPicture(const QString& path);
-// Writes img as a 24-bit BMP file; false when the file could not be written.
-bool SavePicture(const QImage& img, const QString& path);
+// Writes img as a 24-bit BMP file; false when the file could not be written,
+// *why (when given) then telling the cause in a few words.
+bool SavePicture(const QImage& img, const QString& path, QString* why = nullptr);

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <vector>
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QProgressBar>
 #include <QScopeGuard>
@@ -93,9 +94,9 @@ void TextureBins::savetexset_Click()
     if (ok)
         dialogs_.MsgBox(QStringLiteral("Custom Texture Set successfully saved!"), MsgButtons::OK);
     else
-        dialogs_.MsgBox(QStringLiteral("The Custom Texture Set could not be saved to \"%1\". "
+        dialogs_.MsgBox(QStringLiteral("The Custom Texture Set could not be saved to \"%1\": %2. "
                                       "Any file of that name was left as it was.")
-                           .arg(name),
+                           .arg(QDir::cleanPath(name), file.errorText()),
                        MsgButtons::OK);
 }
 

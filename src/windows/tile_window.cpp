@@ -156,15 +156,16 @@ bool Form5::Export()
     if (name != Text1->Text())
         Text1->setTextValue(name);
     const QString path = FileName();
-    const QString shown = QDir::toNativeSeparators(path);
+    const QString shown = QDir::toNativeSeparators(QDir::cleanPath(path));
     if (QFileInfo(path).isDir()) {
         dialogs_.MsgBox(QStringLiteral("The tile was not saved: \"%1\" is a folder.").arg(shown), MsgButtons::OK);
         return false;
     }
     // Written to a temporary file and then put in place, so a failed write
     // leaves an existing file as it was.
-    if (!SavePicture(Picture1->Image(), path)) {
-        dialogs_.MsgBox(QStringLiteral("The tile was not saved: the file \"%1\" could not be written.").arg(shown),
+    QString why;
+    if (!SavePicture(Picture1->Image(), path, &why)) {
+        dialogs_.MsgBox(QStringLiteral("The tile was not saved: the file \"%1\" could not be written: %2.").arg(shown, why),
                         MsgButtons::OK);
         return false;
     }

@@ -147,4 +147,5 @@ TEST(FilterFiles, LoadsTheTopLeft64By64OfPicturesAtLeastThatLarge)
     EXPECT_TRUE(LoadFilterBitmap(path("small.bmp")).error.contains(QStringLiteral("32 x 32")));
     EXPECT_TRUE(LoadFilterBitmap(path("wide.bmp")).error.contains(QStringLiteral("100 x 63")));
     EXPECT_TRUE(LoadFilterBitmap(path("huge.bmp")).error.contains(QStringLiteral("40000 x 40000")));
+    EXPECT_TRUE(LoadFilterBitmap(path("pipe.bmp")).error.endsWith(QStringLiteral("'pipe.bmp' is not a regular file")));
 }
