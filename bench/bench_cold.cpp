@@ -140,9 +140,10 @@ Stats Summary(std::vector<double> v)
     return {median, v.front(), v.back()};
 }
 
-void Counters(benchmark::State& state, const std::string& name, const Stats& s)
+// name_ms (or name_MiB, ...) with the median, name_min and name_max.
+void Counters(benchmark::State& state, const std::string& name, const Stats& s, const std::string& unit = "ms")
 {
-    state.counters[name + "_ms"] = s.median;
+    state.counters[name + "_" + unit] = s.median;
     state.counters[name + "_min"] = s.min;
     state.counters[name + "_max"] = s.max;
 }
@@ -180,6 +181,26 @@ void Pause()
         sleep(seconds);
 }
 
+// kSamples pairs of children, the floor ("touch") and then `kind`, each
+// after a pause; take(floor, program) collects what each pair measured. False,
+// with the benchmark skipped, when a child failed.
+template <class Take>
+bool Samples(benchmark::State& state, const std::string& kind, int side, const QString& file, Take take)
+{
+    for (int i = 0; i < kSamples; ++i) {
+        Pause();
+        const Sample f = RunChild("touch", side, file);
+        Pause();
+        const Sample p = RunChild(kind, side, file);
+        if (!f.ok || !p.ok) {
+            state.SkipWithError(("a child failed: " + kind + " did not do what it should").c_str());
+            return false;
+        }
+        take(f, p);
+    }
+    return true;
+}
+
 // First load + message + first hover, against touching a fresh buffer of the
 // picture's size. Also the memory the process keeps after the hover above
 // the idle window, as a share of the picture's bytes.
@@ -190,19 +211,12 @@ void BM_ColdFirstLoadHover(benchmark::State& state)
     const SetFile file(side);
     std::vector<double> program, floor, kept;
     for (auto _ : state) {
-        for (int i = 0; i < kSamples; ++i) {
-            Pause();
-            const Sample f = RunChild("touch", side, file.name);
-            Pause();
-            const Sample p = RunChild("load", side, file.name);
-            if (!f.ok || !p.ok) {
-                state.SkipWithError("a child failed: the set was not loaded");
-                return;
-            }
-            floor.push_back(f.actionMs);
-            program.push_back(p.actionMs);
-            kept.push_back(p.values[2] - p.values[1]);
-        }
+        if (!Samples(state, "load", side, file.name, [&](const Sample& f, const Sample& p) {
+                floor.push_back(f.actionMs);
+                program.push_back(p.actionMs);
+                kept.push_back(p.values[2] - p.values[1]);
+            }))
+            return;
         state.SetIterationTime(Summary(program).median / 1e3);
     }
     const Stats p = Summary(program), f = Summary(floor), k = Summary(kept);
@@ -223,19 +237,12 @@ void BM_ColdFlipTwice4096(benchmark::State& state)
     const SetFile file(kSide);
     std::vector<double> first, second, floor;
     for (auto _ : state) {
-        for (int i = 0; i < kSamples; ++i) {
-            Pause();
-            const Sample f = RunChild("touch", kSide, file.name);
-            Pause();
-            const Sample p = RunChild("flips", kSide, file.name);
-            if (!f.ok || !p.ok) {
-                state.SkipWithError("a child failed: the set was not loaded or flipped");
-                return;
-            }
-            floor.push_back(f.values[1]);
-            first.push_back(p.values[1]);
-            second.push_back(p.values[2]);
-        }
+        if (!Samples(state, "flips", kSide, file.name, [&](const Sample& f, const Sample& p) {
+                floor.push_back(f.values[1]);
+                first.push_back(p.values[1]);
+                second.push_back(p.values[2]);
+            }))
+            return;
         state.SetIterationTime(Summary(second).median / 1e3);
     }
     const Stats a = Summary(first), b = Summary(second), f = Summary(floor);
@@ -246,6 +253,38 @@ void BM_ColdFlipTwice4096(benchmark::State& state)
     state.counters["ratio2"] = f.median > 0 ? b.median / f.median : 0;
 }
 BENCHMARK(BM_ColdFlipTwice4096)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// Bin > Set Left bin to Right (its question answered Yes) right after the
+// first load and hover, then the first left-bin flip, timed inside its child
+// against touching a fresh buffer of the picture's size. Also the memory kept
+// above the idle window right after the copy, after the flip, and after
+// loading a set of the same size again: the right bin shows 256 x 2048 pixels,
+// so past the copy no more of the left picture need stay than that.
+void BM_ColdCopyLeftToRightFlip(benchmark::State& state)
+{
+    const int side = int(state.range(0));
+    const SetFile file(side);
+    std::vector<double> flip, floor, afterCopy, afterFlip, afterReload;
+    for (auto _ : state) {
+        if (!Samples(state, "copyflip", side, file.name, [&](const Sample& f, const Sample& p) {
+                floor.push_back(f.values[1]);
+                flip.push_back(p.values[1]);
+                afterCopy.push_back(p.values[2]);
+                afterFlip.push_back(p.values[3]);
+                afterReload.push_back(p.values[4]);
+            }))
+            return;
+        state.SetIterationTime(Summary(flip).median / 1e3);
+    }
+    const Stats a = Summary(flip), f = Summary(floor);
+    Counters(state, "flip", a);
+    Counters(state, "floor", f);
+    state.counters["ratio"] = f.median > 0 ? a.median / f.median : 0;
+    Counters(state, "copy_kept", Summary(afterCopy), "MiB");
+    Counters(state, "flip_kept", Summary(afterFlip), "MiB");
+    Counters(state, "kept", Summary(afterReload), "MiB");
+}
+BENCHMARK(BM_ColdCopyLeftToRightFlip)->Arg(4096)->Arg(16384)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 // ---------------------------------------------------------------------------
 // The children
@@ -271,12 +310,25 @@ bool TouchFreshBuffer(std::size_t bytes, Report& r)
 // was loaded and the message shown.
 bool LoadAndHover(ScriptedDialogs& dialogs, Form1& form, const QString& file, int side)
 {
+    const std::size_t before = dialogs.shown.size();
     dialogs.openAnswers.push_back(file);
     form.loadtexset_Click();
     QApplication::processEvents();
     form.bins->Picture1_MouseMove(0, 0, 70, 70);
     QApplication::processEvents();
-    return dialogs.shown.size() == 1 && form.bins->Picture1->Width() == side;
+    return dialogs.shown.size() == before + 1 && form.bins->Picture1->Width() == side;
+}
+
+// Bin > Flip > Left Bin and a turn of the event loop; ms is its CPU time. True
+// when the rows of the left bin changed places.
+bool TimedLeftFlip(TextureBins& bins, int side, double& ms)
+{
+    const Colour top = bins.Picture1->GetPixel(1, 2), bottom = bins.Picture1->GetPixel(1, side - 3);
+    const double t0 = SelfCpuMs();
+    bins.leftbin_Click();
+    QApplication::processEvents();
+    ms = SelfCpuMs() - t0;
+    return top != bottom && bins.Picture1->GetPixel(1, 2) == bottom && bins.Picture1->GetPixel(1, side - 3) == top;
 }
 
 bool RunChildAction(const std::string& kind, int side, const QString& file, Report& r)
@@ -291,28 +343,32 @@ bool RunChildAction(const std::string& kind, int side, const QString& file, Repo
     form.endProgram = [] {};
     form.show();
     QApplication::processEvents();
-    r[1] = ResidentMiB();
+    const double idle = ResidentMiB();
+    r[1] = idle;
     r[0] = SelfCpuMs();
     if (kind == "load") {
         const bool ok = LoadAndHover(dialogs, form, file, side);
         r[2] = ResidentMiB();
         return ok;
     }
-    if (kind == "flips") {
-        if (!LoadAndHover(dialogs, form, file, side))
-            return false;
-        TextureBins& bins = *form.bins;
-        const Colour top = bins.Picture1->GetPixel(1, 2), bottom = bins.Picture1->GetPixel(1, side - 3);
-        double t0 = SelfCpuMs();
-        bins.leftbin_Click();
+    if (!LoadAndHover(dialogs, form, file, side))
+        return false;
+    TextureBins& bins = *form.bins;
+    if (kind == "flips")
+        return TimedLeftFlip(bins, side, r[1]) && TimedLeftFlip(bins, side, r[2]);
+    if (kind == "copyflip") {
+        // [1] the flip, [2..4] the memory kept above the idle window after
+        // the copy, the flip, and the second load.
+        dialogs.answers.push_back(MsgAnswer::Yes);
+        bins.lefttoright_Click();
         QApplication::processEvents();
-        r[1] = SelfCpuMs() - t0;
-        const bool flipped = bins.Picture1->GetPixel(1, side - 3) == top && bins.Picture1->GetPixel(1, 2) == bottom;
-        t0 = SelfCpuMs();
-        bins.leftbin_Click();
-        QApplication::processEvents();
-        r[2] = SelfCpuMs() - t0;
-        return flipped && top != bottom && bins.Picture1->GetPixel(1, 2) == top;
+        r[2] = ResidentMiB() - idle;
+        const bool copied = bins.Picture2->Height() == 2048 && bins.Picture2->GetPixel(1, 2) == bins.Picture1->GetPixel(1, 2);
+        const bool flipped = TimedLeftFlip(bins, side, r[1]);
+        r[3] = ResidentMiB() - idle;
+        const bool reloaded = LoadAndHover(dialogs, form, file, side);
+        r[4] = ResidentMiB() - idle;
+        return copied && flipped && reloaded;
     }
     return false;
 }
