@@ -1,6 +1,8 @@
 // Saving the Custom Texture Set, flipping and copying the bins, and the
 // selector chooser.
+#include <csignal>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <QCoreApplication>
 #include <QDir>
@@ -214,6 +216,38 @@ TEST_F(CustomSet, AFailedOrAbandonedSaveKeepsTheOldFileAndSaysSo)
     EXPECT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(QDir(folder.dir.path()).entryList(QDir::Files), QStringList{"keep.tga"});
     EXPECT_FALSE(bins->SaveInProgress());
+}
+
+// A logout (SIGTERM), Ctrl+C (SIGINT) or a closed terminal (SIGHUP) during a
+// save ends the program as Quit does. Each save runs in a fresh process (this
+// test started again), which the signal would otherwise kill where it stands;
+// it ends with 0 only when the old file is whole and nothing is left beside it.
+TEST_F(CustomSet, AnEndSignalDuringASaveEndsTheProgramAndKeepsTheOldFile)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    Stamp(1, 3, 31);
+    const QByteArray old("an older texture set");
+    WriteAll(path("keep.tga"), old);
+    for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
+        auto saveAndSignal = [&] {
+            std::signal(signal, SIG_DFL); // as in a program started from a terminal
+            form->CloseOnEndSignals();
+            int rows = 0;
+            bins->DoEvents = [&] {
+                if (++rows == 10) // the new file is being written
+                    kill(getpid(), signal);
+                QCoreApplication::processEvents();
+            };
+            dialogs.saveAnswers = {path("keep.tga")};
+            bins->savetexset_Click();
+            const QStringList left = QDir(folder.dir.path()).entryList(QDir::Files | QDir::Hidden);
+            _exit(ended == 1 && dialogs.shown.empty() && ReadAll(path("keep.tga")) == old &&
+                          left == QStringList{"keep.tga"}
+                      ? 0
+                      : 1);
+        };
+        EXPECT_EXIT(saveAndSignal(), ::testing::ExitedWithCode(0), "") << "signal " << signal;
+    }
 }
 
 TEST_F(CustomSet, WhileSavingTheBinsIgnoreTheMouseAndBinCommandsWaitButPagingWorks)
