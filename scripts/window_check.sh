@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Measures a first load and two flips in the real program, the way a user
-# meets them: a new program on a virtual display, driven through its menus,
-# its file dialog and its message box with xdotool, and counted with perf stat.
+# Measures a first load, two flips and a first save in the real program, the
+# way a user meets them: a new program on a virtual display, driven through
+# its menus, its file dialog and its message box with xdotool, and counted
+# with perf stat.
 #
 #   xvfb-run -a -s "-screen 0 1280x1024x24" bash scripts/window_check.sh 4096
 #
@@ -9,11 +10,16 @@
 # (build-tests/glimmerdeck, or $PROG), closes the tip of the day, loads the set
 # through File > Load Texture Set, answers the "larger than it seems" message,
 # moves the mouse over the left bin, and then runs Bin > Flip > Left Bin twice.
+# Then Bin > Set Left bin to Right fills the Custom Texture Set's 2048 rows and
+# File > Save Texture Set writes them to a new file (the count includes the
+# file dialog closing and the message opening), beside ImageMagick's convert
+# writing the same Targa from a PPM of the same size in a new process.
 # It prints the program's CPU time for each step, the CPU time of a new
 # process filling a fresh buffer of the picture's size (dd from /dev/zero, in
 # the ordinary pages malloc hands out), and the memory the program keeps after
-# the hover above its idle window. Needs xdotool and perf (Debian: xdotool,
-# linux-perf), and a display of at least 1280 x 1024 with no window manager.
+# the hover above its idle window. Needs xdotool, perf and ImageMagick
+# (Debian: xdotool, linux-perf, imagemagick), and a display of at least
+# 1280 x 1024 with no window manager.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 side=${1:-4096}
@@ -65,6 +71,22 @@ for n in 1 2; do
   wait "$counter"
 done
 
+# Bin > Set Left bin to Right, the question answered Yes; File > Save Texture
+# Set, the new file's name typed into the dialog; the message.
+xdotool mousemove 54 8 click 1; sleep 0.7; xdotool key Down Return; sleep 1
+xdotool key Return; sleep 1
+xdotool mousemove 20 8 click 1; sleep 0.7; xdotool key Down Return; sleep 2
+xdotool type --delay 2 "$work/saved.tga"; sleep 0.5
+count "$work/save" 2
+xdotool key Return; sleep 1.2
+xdotool key Return
+wait "$counter"
+saved=$(stat -c %s "$work/saved.tga")
+{ printf 'P6\n256 2048\n255\n'; head -c $((256 * 2048 * 3)) /dev/urandom; } > "$work/set.ppm"
+convert=$(command -v convert-im6.q16 || command -v convert) # Debian's own name first: convert may be a wrapper
+perf stat -x, -e task-clock -o "$work/magick" -- "$convert" "$work/set.ppm" -type TrueColor -compress none \
+  "$work/magick.tga"
+
 perf stat -x, -e task-clock -o "$work/floor" -- dd if=/dev/zero of=/dev/null bs=${mib}M count=1 2>/dev/null
 floor=$(cpu_ms "$work/floor")
 for step in load flip1 flip2; do
@@ -73,3 +95,4 @@ for step in load flip1 flip2; do
 done
 echo "floor ($mib MiB fresh buffer): $floor ms"
 echo "kept after load and hover: $(((hovered - idle) / 1024)) MiB for a $mib MiB picture"
+echo "save of 2048 rows ($saved bytes): $(cpu_ms "$work/save") ms; ImageMagick writing the same Targa: $(cpu_ms "$work/magick") ms"

@@ -1,5 +1,6 @@
 // Saving the Custom Texture Set, flipping and copying the bins, and the
 // selector chooser.
+#include <csignal>
 #include <sys/stat.h>
 #include <sys/xattr.h>
 #include <unistd.h>
@@ -293,6 +294,37 @@ TEST_F(CustomSet, ASaveKeepsOwnerGroupModeAndAttributesAndIsNeverMoreOpenWhileWr
     // The name saved to has the new set; another hard link keeps the old file.
     EXPECT_EQ(QFileInfo(set).size(), 49170);
     EXPECT_EQ(ReadAll(path("other.tga")), "old");
+}
+
+// A logout (SIGTERM), Ctrl+C (SIGINT) or a closed terminal (SIGHUP) during a
+// save ends the program as Quit does. Each save runs in a fresh process (this
+// test started again), which the signal would otherwise kill where it stands;
+// it ends with 0 only when the old file is whole and nothing is left beside it.
+TEST_F(CustomSet, AnEndSignalDuringASaveEndsTheProgramAndKeepsTheOldFile)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    Stamp(1, 3, 31);
+    const QByteArray old("an older texture set");
+    WriteAll(path("keep.tga"), old);
+    for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
+        auto saveAndSignal = [&] {
+            std::signal(signal, SIG_DFL); // as in a program started from a terminal
+            form->CloseOnEndSignals();
+            int rows = 0;
+            bins->DoEvents = [&] {
+                if (++rows == 10) // the new file is being written
+                    kill(getpid(), signal);
+                QCoreApplication::processEvents();
+            };
+            dialogs.saveAnswers = {path("keep.tga")};
+            bins->savetexset_Click();
+            const bool kept = ended == 1 && dialogs.shown.empty() && ReadAll(path("keep.tga")) == old &&
+                              QDir(folder.dir.path()).entryList(QDir::Files | QDir::Hidden) == QStringList{"keep.tga"};
+            folder.dir.remove(); // _exit runs no destructor
+            _exit(kept ? 0 : 1);
+        };
+        EXPECT_EXIT(saveAndSignal(), ::testing::ExitedWithCode(0), "") << "signal " << signal;
+    }
 }
 
 TEST_F(CustomSet, WhileSavingTheBinsIgnoreTheMouseAndBinCommandsWaitButPagingWorks)

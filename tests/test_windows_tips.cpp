@@ -94,7 +94,7 @@ TEST_F(TipWindow, TipsSwitchedOffOpenNothingAndSayNothing)
     EXPECT_EQ(StoredSetting(), "1");
 }
 
-TEST_F(TipWindow, MissingEmptyOrUnreadableTipFilesExplainThemselvesOrStayBlank)
+TEST_F(TipWindow, MissingEmptyHugeOrUnreadableTipFilesExplainThemselvesStayBlankOrShowCut)
 {
     {
         frmTip tip;
@@ -115,6 +115,15 @@ TEST_F(TipWindow, MissingEmptyOrUnreadableTipFilesExplainThemselvesOrStayBlank)
         tip.cmdNextTip_Click();
         EXPECT_EQ(tip.lblTipText->text(), "");
         EXPECT_EQ(tip.TipIndex, 1);
+    }
+    {
+        // A file of 300 MB in one line opens the window at once, its tip cut.
+        WriteTips("Start of a long tip");
+        ASSERT_TRUE(QFile::resize(folder.file("TIPOFDAY.TXT"), qint64(300) << 20));
+        frmTip tip;
+        ASSERT_TRUE(tip.Form_Load());
+        EXPECT_EQ(tip.lblTipText->text().size(), tips::kMaxTipLine);
+        EXPECT_TRUE(tip.lblTipText->text().startsWith("Start of a long tip"));
     }
     {
         // A folder of that name is no tip file.

@@ -14,6 +14,23 @@ namespace tips {
 
 namespace {
 
+// Where bytes may be cut before position end (end < size) without splitting
+// a UTF-8 character: end, or the start of the character that end falls
+// inside. Text that is not UTF-8 loses at most three bytes more.
+qsizetype CharacterStart(const QByteArray& bytes, qsizetype end)
+{
+    for (int i = 0; i < 3 && end > 0 && (uchar(bytes[end]) & 0xC0) == 0x80; ++i)
+        --end;
+    return end;
+}
+
+QString TipLine(const QByteArray& line)
+{
+    if (line.size() <= kMaxTipLine)
+        return DecodeTextLine(line);
+    return DecodeTextLine(line.left(CharacterStart(line, kMaxTipLine)));
+}
+
 // Appends the lines of one chunk that ended at LF (or at the end of the
 // file): a CR before the LF belongs to the line end, a lone CR ends a line.
 void AppendChunk(QByteArray chunk, QStringList& lines)
@@ -24,10 +41,10 @@ void AppendChunk(QByteArray chunk, QStringList& lines)
         chunk.chop(1);
     qsizetype start = 0;
     for (qsizetype i = chunk.indexOf('\r'); i >= 0; i = chunk.indexOf('\r', start)) {
-        lines.append(DecodeTextLine(chunk.mid(start, i - start)));
+        lines.append(TipLine(chunk.mid(start, i - start)));
         start = i + 1;
     }
-    lines.append(DecodeTextLine(chunk.mid(start)));
+    lines.append(TipLine(chunk.mid(start)));
 }
 
 } // namespace
@@ -58,19 +75,14 @@ TipFile ReadTipFile(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return result;
-    // Read line by line, so a long file never needs two copies in memory.
-    while (!file.atEnd()) {
-        const QByteArray chunk = file.readLine();
-        if (chunk.isEmpty() && file.error() != QFileDevice::NoError) {
-            result.lines.clear();
-            return result;
-        }
-        AppendChunk(chunk, result.lines);
-    }
-    if (file.error() != QFileDevice::NoError) {
-        result.lines.clear();
+    // One byte past the bound tells whether the file goes on, and whether
+    // the cut falls inside a character.
+    QByteArray bytes = file.read(kMaxTipFileRead + 1);
+    if (file.error() != QFileDevice::NoError)
         return result;
-    }
+    if (bytes.size() > kMaxTipFileRead)
+        bytes.truncate(CharacterStart(bytes, kMaxTipFileRead));
+    result.lines = SplitTipLines(bytes);
     result.state = TipFileState::Read;
     return result;
 }

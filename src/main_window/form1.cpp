@@ -16,6 +16,7 @@
 #include "layer_tools/rgb_bright.h"
 #include "pixel_editor/pixel_editor.h"
 #include "platform/controls.h"
+#include "platform/end_signals.h"
 #include "platform/environment.h"
 #include "platform/file_list.h"
 #include "platform/picture_buffer.h"
@@ -238,6 +239,12 @@ void Form1::Form_Unload()
     bins->Unload();
     if (endProgram)
         endProgram();
+}
+
+void Form1::CloseOnEndSignals()
+{
+    endSignals_.reset(); // one watcher at a time
+    endSignals_ = std::make_unique<EndSignals>([this] { close(); });
 }
 
 void Form1::closeEvent(QCloseEvent* e)

@@ -33,6 +33,7 @@ class QuarterTiles;
 class FilterRotate;
 class AnimationViewer;
 class PixelEditor;
+class EndSignals;
 
 class Form1 : public QMainWindow {
 public:
@@ -48,6 +49,10 @@ public:
     void Form_Load();
     // Ends the program at once.
     void Form_Unload();
+    // From now on SIGTERM, SIGINT and SIGHUP (a logout, Ctrl+C, a closed
+    // terminal) close the window as Quit answered Yes does: the program ends
+    // at once, and a save under way drops its unfinished file.
+    void CloseOnEndSignals();
 
     // File menu
     void savetexset_Click();
@@ -135,4 +140,5 @@ private:
 
     Dialogs& dialogs_;
     bool unloading_ = false;
+    std::unique_ptr<EndSignals> endSignals_;
 };

@@ -11,6 +11,7 @@ int main(int argc, char** argv)
     QtDialogs dialogs;
     Form1 form(dialogs);
     dialogs.setParent(&form);
+    form.CloseOnEndSignals();
     form.Form_Load();
     return app.exec();
 }

@@ -55,34 +55,51 @@ void TextureBins::savetexset_Click()
     form6_->pb->setValue(0);
     DoEvents();
 
+    // The bytes go to the file in blocks of about 64 KiB, the header first: a
+    // write call per row would cost more than reading the row. A write the
+    // disk refuses is seen at the block that holds it.
+    constexpr size_t kBlock = 64 * 1024;
     const auto header = EncodeTargaHeader(TextureSetHeader(customSetHeight_));
-    ok = ok && file.write(header.data(), kTargaHeaderSize);
-    form6_->pb->setMaximum(customSetHeight_);
+    std::vector<uint8_t> bytes(header.begin(), header.end());
+    bytes.reserve(kBlock + 3 * kRightBinWidth);
+    QProgressBar* bar = form6_->pb;
+    bar->setMaximum(customSetHeight_);
     DoEvents();
     Picture2->Refresh();
 
     // Raising the window is a round trip to the window system; once a frame
-    // (16 ms) keeps it on top just as well as once a row would.
+    // (16 ms) keeps it on top just as well as once a row would. The bar's
+    // value moves a row at a time, but setValue would repaint it at once,
+    // which costs more than the row: it is painted in the event loop's turn,
+    // once a frame at most, when the width it fills has changed.
     QElapsedTimer sinceRaised;
+    int paintedWidth = -1;
     std::vector<Colour> row(kRightBinWidth);
-    std::vector<uint8_t> bytes;
-    bytes.reserve(3 * kRightBinWidth);
     for (int32_t r = 0; r < customSetHeight_ && !unloading_; ++r) {
         // The right bin as restoring it leaves it: no selector drawn
         // meanwhile can reach the file.
         for (int x = 0; x < kRightBinWidth; ++x)
             row[static_cast<size_t>(x)] = rightLink_.CleanPixel(x, customSetHeight_ - 1 - r);
-        bytes.clear();
         EncodeTargaRow(row, bytes);
-        ok = ok && file.write(bytes.data(), bytes.size());
+        if (bytes.size() >= kBlock) {
+            ok = ok && file.write(bytes.data(), bytes.size());
+            bytes.clear();
+        }
+        bar->setUpdatesEnabled(false);
+        if (bar->value() < bar->maximum())
+            bar->setValue(bar->value() + 1);
         if (!sinceRaised.isValid() || sinceRaised.elapsed() >= 16) {
             SetTopMost(form6_.get());
             sinceRaised.start();
+            const int width = int(int64_t(bar->value()) * bar->width() / std::max(bar->maximum(), 1));
+            if (width != paintedWidth) {
+                paintedWidth = width;
+                bar->setUpdatesEnabled(true); // painted in the turn below
+            }
         }
-        if (form6_->pb->value() < form6_->pb->maximum())
-            form6_->pb->setValue(form6_->pb->value() + 1);
         DoEvents();
     }
+    bar->setUpdatesEnabled(true);
     form6_->hide();
 
     if (unloading_) {
@@ -90,7 +107,7 @@ void TextureBins::savetexset_Click()
         file.cancel();
         return;
     }
-    ok = ok && file.commit();
+    ok = ok && file.write(bytes.data(), bytes.size()) && file.commit();
     if (ok)
         dialogs_.MsgBox(QStringLiteral("Custom Texture Set successfully saved!"), MsgButtons::OK);
     else

@@ -1,8 +1,10 @@
 // The tip file: lines as they are whatever the line ends, the choice of a
 // tip and the stored setting.
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include "core/tip_file.h"
+#include "harness.h"
 
 TEST(TipFile, LinesAreTakenAsTheyAreWhateverTheLineEnds)
 {
@@ -16,6 +18,29 @@ TEST(TipFile, LinesAreTakenAsTheyAreWhateverTheLineEnds)
     EXPECT_EQ(SplitTipLines("\n"), QStringList({""}));
     EXPECT_EQ(SplitTipLines("caf\xc3\xa9\ncaf\xe9"), QStringList({QString::fromUtf8("caf\xc3\xa9"),
                                                                     QString::fromUtf8("caf\xc3\xa9")}));
+}
+
+TEST(TipFile, AnyFileIsReadWithinBoundsAndLongLinesShowCut)
+{
+    // A line is cut at 4096 bytes, before a character that would not fit.
+    const QByteArray straddling = QByteArray(4095, 'a') + "\xc3\xa9 and more";
+    EXPECT_EQ(tips::SplitTipLines(straddling + "\nnext"), QStringList({QString(4095, 'a'), "next"}));
+
+    // A 300 MB file with no line end shows the start of its one line.
+    QTemporaryDir dir;
+    const QString path = dir.filePath("TIPOFDAY.TXT");
+    WriteBytes(path, "A tip that goes on and on");
+    ASSERT_TRUE(QFile::resize(path, qint64(300) << 20)); // sparse: costs no disk
+    tips::TipFile file = tips::ReadTipFile(path);
+    ASSERT_EQ(file.state, tips::TipFileState::Read);
+    ASSERT_EQ(file.lines.size(), 1);
+    EXPECT_EQ(file.lines[0].size(), 4096);
+    EXPECT_TRUE(file.lines[0].startsWith("A tip that goes on and on"));
+
+    // Only the first MiB is read, cut before a character split by the bound.
+    WriteBytes(path, QByteArray((1 << 20) - 1, '\n') + "\xc3\xa9" + QByteArray(1 << 20, '\n'));
+    file = tips::ReadTipFile(path);
+    EXPECT_EQ(file.lines.size(), (1 << 20) - 1);
 }
 
 TEST(TipFile, EveryPositionIsReachableAndNoneBeyondTheList)
