@@ -78,8 +78,7 @@ void TextureBins::savetexset_Click()
     for (int32_t r = 0; r < customSetHeight_ && !unloading_; ++r) {
         // The right bin as restoring it leaves it: no selector drawn
         // meanwhile can reach the file.
-        for (int x = 0; x < kRightBinWidth; ++x)
-            row[static_cast<size_t>(x)] = rightLink_.CleanPixel(x, customSetHeight_ - 1 - r);
+        rightLink_.CleanRow(customSetHeight_ - 1 - r, row);
         EncodeTargaRow(row, bytes);
         if (bytes.size() >= kBlock) {
             ok = ok && file.write(bytes.data(), bytes.size());

@@ -96,6 +96,18 @@ Colour CleanCopyLink::CleanPixel(int x, int y) const
     return bin_->BackColor();
 }
 
+void CleanCopyLink::CleanRow(int y, std::span<Colour> out) const
+{
+    const bool inBin = y >= 0 && y < bin_->Height();
+    const int binWidth = bin_->Width();
+    const Colour back = bin_->BackColor();
+    const QImage& copy = copy_->Image();
+    const QRgb* from = inBin && y < copy.height() ? reinterpret_cast<const QRgb*>(copy.constScanLine(y)) : nullptr;
+    const int copyWidth = from ? copy.width() : 0;
+    for (int x = 0; x < int(out.size()); ++x)
+        out[size_t(x)] = !inBin || x >= binWidth ? -1 : x < copyWidth ? PictureBuffer::FromQRgb(from[x]) : back;
+}
+
 // ---------------------------------------------------------------------------
 
 TextureBins::TextureBins(QWidget* client, QWidget* frame1, Layers& layers, Dialogs& dialogs)

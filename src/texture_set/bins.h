@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <span>
 
 #include <QRect>
 #include <QString>
@@ -46,6 +47,8 @@ public:
     // copy's pixel, the bin's background beyond the copy, -1 outside the
     // bin. Never a pixel of the selector, wherever it is drawn.
     Colour CleanPixel(int x, int y) const;
+    // Row y of the bin the same way, from column 0 on, out.size() pixels.
+    void CleanRow(int y, std::span<Colour> out) const;
 
 private:
     PictureBuffer* bin_ = nullptr;
