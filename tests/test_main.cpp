@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/environment.h"
+#include "platform/key_conventions.h"
 #include "platform/message_filter.h"
 
 int main(int argc, char** argv)
@@ -18,6 +19,7 @@ int main(int argc, char** argv)
     SettingsStore::Relocate(config.path());
     InstallOffscreenMessageFilter();
     QApplication app(argc, argv);
+    InstallKeyConventions();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
