@@ -1,7 +1,8 @@
 // The editing surface (brushes, picking, undo, marking a selection), the
 // spray and the palette, and the tools that act on the whole surface.
 #include <QMouseEvent>
-#include <QCoreApplication>
+#include <QApplication>
+#include <QTest>
 
 #include "artwork/pixel_editor_art.h"
 #include "test_pixel_editor_fixture.h"
@@ -256,6 +257,14 @@ TEST_F(PixelEditing, SurfaceTakesRealMouseEvents)
     EXPECT_TRUE(BlockIs(1, 1, kGrey));
     EXPECT_TRUE(BlockIs(2, 1, kGrey));
     EXPECT_EQ(PaintedBlocks(), 2);
+
+    // A press takes the focus from the control that had it.
+    form->show();
+    QApplication::setActiveWindow(form.get());
+    ed->transfer->Command5->setFocus();
+    QTest::mousePress(pic, Qt::LeftButton, Qt::NoModifier, QPoint(30, 30));
+    EXPECT_EQ(QApplication::focusWidget(), pic);
+    QTest::mouseRelease(pic, Qt::LeftButton, Qt::NoModifier, QPoint(30, 30));
 }
 
 TEST_F(PixelEditing, QuickSecondPressesPaintSprayAndPickToo)

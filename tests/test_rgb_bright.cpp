@@ -12,6 +12,7 @@
 #include "layer_tools/rgb_bright.h"
 #include "platform/controls.h"
 #include "platform/tab_control.h"
+#include "texture_set/bins.h"
 #include "texture_set/layers.h"
 
 namespace {
@@ -157,8 +158,18 @@ TEST_F(RgbBrightTest, TypedPercentagesApplyOnLeavingTheBoxOrAreIgnored)
     EXPECT_EQ(tab->R->Value(), 100);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QTest::mouseClick(tab->Command26, Qt::LeftButton);
-    EXPECT_EQ(form->layers->Image1->Image(),
-              QuadrantImage(RGB(50, 5, 15), RGB(12, 200, 90), RGB(100, 128, 64), RGB(0, 1, 255)));
+    const QImage half = QuadrantImage(RGB(50, 5, 15), RGB(12, 200, 90), RGB(100, 128, 64), RGB(0, 1, 255));
+    EXPECT_EQ(form->layers->Image1->Image(), half);
+
+    // A press on a picture takes the focus too: 50 typed and a pick from the
+    // left bin tint the preview at that very press.
+    form->layers->Image1->setPicture(source);
+    tab->Command16_Click();
+    typeInto(tab->Text5, "50");
+    QTest::mousePress(form->bins->Picture1, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+    EXPECT_EQ(tab->R->Value(), 50);
+    EXPECT_EQ(tab->Picture6->Image(), half);
+    QTest::mouseRelease(form->bins->Picture1, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
 }
 
 TEST_F(RgbBrightTest, SetButtonsReplaceTheLayerAndRunItsCascade)

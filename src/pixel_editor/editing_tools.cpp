@@ -30,10 +30,12 @@ EditingTools::EditingTools(PixelEditor& editor, QWidget* content) : ed_(editor)
     // lie on the surface's left and top edges.
     const QImage top = artwork::HorizontalRuler();
     Image3 = new PictureBuffer(content, QStringLiteral("Image3"), 13, PixelEditor::kRulerTop + PixelEditor::kSurfaceDrop, top.width(), top.height());
+    Image3->setFocusPolicy(Qt::NoFocus); // artwork only
     Image3->setPicture(top);
     Image3->hide();
     const QImage left = artwork::VerticalRuler();
     Image4 = new PictureBuffer(content, QStringLiteral("Image4"), 7, 14 + PixelEditor::kSurfaceDrop, left.width(), left.height());
+    Image4->setFocusPolicy(Qt::NoFocus); // artwork only
     Image4->setPicture(left);
     Image4->hide();
 

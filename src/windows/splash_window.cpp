@@ -31,6 +31,7 @@ frmSplash::frmSplash(QWidget* mainWindow)
     lblCompany->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     Image1 = new PictureBuffer(Frame1, QStringLiteral("Image1"), 0, 0, 619, 305, style::kPageGrey);
+    Image1->setFocusPolicy(Qt::NoFocus); // artwork only
     Image1->setPicture(artwork::SplashPicture());
     Image1->setCursor(Qt::PointingHandCursor);
     Image1->onClick = [this] { Image1_Click(); };
