@@ -16,8 +16,12 @@
 #include "pixel_editor/spray_palette.h"
 #include "pixel_editor/tool_panel.h"
 #include "platform/controls.h"
+#include "layer_tools/rgb_bright.h"
 #include "platform/file_list.h"
 #include "platform/tab_control.h"
+#include "texture_set/bins.h"
+#include "texture_set/selector_chooser.h"
+#include "windows/tile_window.h"
 
 using MainWindow = FormFixture;
 
@@ -113,6 +117,28 @@ TEST_F(MainWindow, TabItemsSelectTheirTabAndTheMarkerFollowsTheHoveredButton)
     QApplication::sendEvent(captions, &wheel);
     EXPECT_EQ(form->SSTab1->Tab(), 0);
 
+    // Ctrl+Tab and Ctrl+PageDown go on, Ctrl+Shift+Tab and Ctrl+PageUp go
+    // back, round the row, from any control of the window.
+    form->show();
+    QApplication::setActiveWindow(form.get());
+    form->pixelEditor->surface->PixEditPic->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageUp, Qt::ControlModifier);
+    EXPECT_EQ(form->SSTab1->Tab(), 6);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown, Qt::ControlModifier);
+    EXPECT_EQ(form->SSTab1->Tab(), 0);
+    form->SSTab1->setTab(2);
+    form->rgbBright->Text5->setFocus();
+    QTest::keyClick(form->rgbBright->Text5, Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(form->SSTab1->Tab(), 3);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(form->SSTab1->Tab(), 1);
+    // The focused caption row marks its current caption.
+    captions->setFocus();
+    const QImage marked = captions->grab().toImage();
+    form->rgbBright->Text5->setFocus();
+    EXPECT_NE(captions->grab().toImage(), marked);
+
     form->ToolPick_MouseMove(3, 0, 0, 5, 5);
     EXPECT_EQ(form->Image10->Left(), 105);
     form->ToolPick_MouseMove(13, 0, 0, 5, 5);
@@ -145,6 +171,52 @@ TEST_F(MainWindow, EveryTabKeepsItsControlsBelowTheCaptionsAndOnThePage)
                                               << w->objectName().toStdString() << " at " << r.x() << "," << r.y()
                                               << " " << r.width() << "x" << r.height();
         }
+    }
+}
+
+// Return and keypad Enter press the focused button of any window, once per
+// press: a held key repeating clicks nothing more.
+TEST_F(MainWindow, ReturnAndEnterPressTheFocusedButtonOfEveryWindow)
+{
+    form->Form_Load();
+    form->chsselect_Click();
+    form->imprtlayer_Click();
+    for (QAbstractButton* button : std::initializer_list<QAbstractButton*>{
+             form->bins->Command3, form->rgbBright->Command16, form->form5->Command3, form->form7->Command1}) {
+        int clicks = 0;
+        QObject::connect(button, &QAbstractButton::clicked, [&] { ++clicks; });
+        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+            button->window()->show(); // the selector chooser's OK closes it
+            QApplication::setActiveWindow(button->window());
+            button->setFocus();
+            QTest::keyClick(button, key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+            QKeyEvent held(QEvent::KeyPress, key, Qt::NoModifier, QStringLiteral("\r"), true);
+            QCoreApplication::sendEvent(button, &held);
+        }
+        EXPECT_EQ(clicks, 2) << button->window()->objectName().toStdString();
+    }
+}
+
+// Alt alone and F10 make the menu bar active with its first title marked and
+// no menu open; Escape or the same key again gives the focus back.
+TEST_F(MainWindow, AltAndF10MarkTheFirstMenuTitleAndEscapeLeavesIt)
+{
+    form->show();
+    QApplication::setActiveWindow(form.get());
+    QWidget* box = form->rgbBright->Text5;
+    form->SSTab1->setTab(2);
+    box->setFocus();
+    QMenuBar* bar = form->menuBar();
+    const QImage idle = bar->grab().toImage();
+    for (int key : {Qt::Key_Alt, Qt::Key_F10}) {
+        QTest::keyClick(box, Qt::Key(key));
+        EXPECT_TRUE(bar->hasFocus()) << key;
+        EXPECT_EQ(bar->activeAction(), bar->actions().value(0)) << key;
+        EXPECT_EQ(QApplication::activePopupWidget(), nullptr) << key;
+        EXPECT_NE(bar->grab().toImage(), idle) << key;
+        QTest::keyClick(bar, key == Qt::Key_F10 ? Qt::Key_F10 : Qt::Key_Escape);
+        EXPECT_EQ(QApplication::focusWidget(), box) << key;
+        EXPECT_EQ(bar->grab().toImage(), idle) << key;
     }
 }
 

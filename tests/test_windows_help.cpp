@@ -76,6 +76,14 @@ TEST_F(HelpWindows, ReadMeOpensFromMenuAndToolbarAndForgetsEditsWhenClosed)
     EXPECT_GT(text.size(), 2000);
     EXPECT_FALSE(readme->Text1->isReadOnly());
     EXPECT_EQ(readme->Text1->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    // Tab and Shift+Tab move the focus on and back; the text takes no tab.
+    QApplication::setActiveWindow(readme);
+    readme->Text1->setFocus();
+    QTest::keyClick(readme->Text1, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), readme->Command1);
+    QTest::keyClick(readme->Command1, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), readme->Text1);
+    EXPECT_EQ(readme->Text1->toPlainText(), text);
 
     form->readme_Click();
     EXPECT_EQ(form->form4, readme);

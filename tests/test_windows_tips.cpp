@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFontMetrics>
 #include <QKeyEvent>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include "core/tip_file.h"
@@ -170,6 +171,13 @@ TEST_F(TipWindow, NextTipDrawsFromTheWholeListWithRepeatsAndShowsTipsAsPlainText
     EXPECT_EQ(tip.lblTipText->textFormat(), Qt::PlainText);
     tip.cmdNextTip_Click();
     EXPECT_EQ(tip.TipIndex, 2);
+    // Its access key clicks Next Tip and moves the focus to it.
+    tip.show();
+    QApplication::setActiveWindow(&tip);
+    tip.cmdOK->setFocus();
+    QTest::keyClick(&tip, Qt::Key_N, Qt::AltModifier);
+    EXPECT_EQ(QApplication::focusWidget(), tip.cmdNextTip);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return tip.TipIndex == 1; }, 2000)); // the button shows itself pressed first
 
     // The window's own source: every tip turns up, and sometimes twice in a row.
     frmTip seeded;

@@ -19,6 +19,7 @@
 #include "platform/end_signals.h"
 #include "platform/environment.h"
 #include "platform/file_list.h"
+#include "platform/menu_bar.h"
 #include "platform/picture_buffer.h"
 #include "platform/single_window.h"
 #include "platform/style.h"
@@ -117,6 +118,7 @@ Form1::Form1(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), dialogs_(
     layers->SetMirrors({colorKeying->Ckey1, ghosting->Picture9},
                        {colorKeying->Ckey2, colorKeying->Ckey3, ghosting->Picture10});
 
+    setMenuBar(new MenuBar(this));
     buildMenus();
     resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
 }
@@ -126,10 +128,13 @@ Form1::~Form1() = default;
 void Form1::buildToolbar()
 {
     Image13 = new PictureBuffer(Frame1, QStringLiteral("Image13"), 1, kToolTop, 13, 26, style::kPageGrey);
+    Image13->setFocusPolicy(Qt::NoFocus); // artwork only
     Image13->setPicture(artwork::ToolbarBarEnd(true));
     Image9 = new PictureBuffer(Frame1, QStringLiteral("Image9"), 14, kToolTop, 465, 26, style::kPageGrey);
+    Image9->setFocusPolicy(Qt::NoFocus); // artwork only
     Image9->setPicture(artwork::ToolbarBarStrip().scaled(465, 26));
     Image14 = new PictureBuffer(Frame1, QStringLiteral("Image14"), 476, kToolTop, 13, 26, style::kPageGrey);
+    Image14->setFocusPolicy(Qt::NoFocus); // artwork only
     Image14->setPicture(artwork::ToolbarBarEnd(false));
 
     for (int i = 0; i < kToolCount; ++i) {
@@ -139,12 +144,14 @@ void Form1::buildToolbar()
         b->setPicture(artwork::ToolbarIcon(i));
         b->setToolTip(QString::fromLatin1(t.tooltip));
         b->setCursor(Qt::PointingHandCursor);
+        b->setFocusPolicy(Qt::NoFocus); // an icon: a press leaves the focus where it is
         b->onClick = [this, i] { ToolPick_Click(i); };
         b->onMouseMove = [this, i](int Button, int Shift, float X, float Y) { ToolPick_MouseMove(i, Button, Shift, X, Y); };
         ToolPick[static_cast<size_t>(i)] = b;
     }
 
     Image10 = new PictureBuffer(Frame1, QStringLiteral("Image10"), 21, 98, 22, 9, style::kPageGrey);
+    Image10->setFocusPolicy(Qt::NoFocus); // artwork only
     Image10->setPicture(artwork::ToolbarMarker());
 }
 

@@ -1,5 +1,8 @@
 #include "platform/tab_control.h"
 
+#include <QKeySequence>
+#include <QPainter>
+#include <QShortcut>
 #include <QTabBar>
 #include <QWheelEvent>
 
@@ -14,6 +17,18 @@ public:
 
 protected:
     void wheelEvent(QWheelEvent* e) override { e->ignore(); }
+
+    // The current caption, when the row has the focus, wears a dotted focus
+    // frame: the stylesheet's tabs draw none of their own.
+    void paintEvent(QPaintEvent* e) override
+    {
+        QTabBar::paintEvent(e);
+        if (!hasFocus() || currentIndex() < 0)
+            return;
+        QPainter painter(this);
+        painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+        painter.drawRect(tabRect(currentIndex()).adjusted(2, 2, -3, -2));
+    }
 };
 } // namespace
 
@@ -51,6 +66,20 @@ TabControl::TabControl(QWidget* parent, const QString& name, const QStringList& 
         bar_->addTab(c);
     connect(bar_, &QTabBar::currentChanged, this, [this](int i) { showPage(i); });
     showPage(0);
+
+    // Ctrl+Tab and Ctrl+PageDown go to the next tab, Ctrl+Shift+Tab and
+    // Ctrl+PageUp to the one before, round the row, from any control of the
+    // window.
+    const auto step = [this](QKeySequence keys, int by) {
+        auto* shortcut = new QShortcut(keys, this);
+        shortcut->setContext(Qt::WindowShortcut);
+        connect(shortcut, &QShortcut::activated, this, [this, by] { setTab((Tab() + by + Tabs()) % Tabs()); });
+    };
+    step(QKeySequence(Qt::CTRL | Qt::Key_Tab), 1);
+    step(QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1);
+    // Shift+Tab arrives as Backtab, which matches Shift+Tab too.
+    step(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), -1);
+    step(QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1);
 }
 
 int TabControl::Tab() const { return bar_->currentIndex(); }
