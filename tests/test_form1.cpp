@@ -133,6 +133,11 @@ TEST_F(MainWindow, TabItemsSelectTheirTabAndTheMarkerFollowsTheHoveredButton)
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(form->SSTab1->Tab(), 1);
+    form->SSTab1->setTab(5);
+    form->File1->setFocus();
+    QTest::keyClick(form->File1, Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(form->SSTab1->Tab(), 6);
+    form->SSTab1->setTab(1);
     // The focused caption row marks its current caption.
     captions->setFocus();
     const QImage marked = captions->grab().toImage();
