@@ -31,7 +31,8 @@ QString FileErrorText(int error)
     case kNotARegularFile:
         return QStringLiteral("not a regular file");
     case kSharedFolderLink:
-        return QStringLiteral("it is a link that another user made in a shared folder, and such links are not followed");
+        return QStringLiteral("it is a link that another user made in a shared folder, "
+                              "and such links are not followed");
     case kBecameLink:
         return QStringLiteral("the name was given to a link while the file was written");
     case kMovedAway:
