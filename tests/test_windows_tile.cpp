@@ -308,14 +308,18 @@ TEST_F(TileWindow, FailedExportKeepsTheWindowOpenWithTheEndingAddedAndLosesNothi
     EXPECT_EQ(QDir(files.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
               (QStringList{"keep.bmp", "pipe.bmp", "shelf.bmp"}));
 
+    // The message names the file the system looked for: through a linked
+    // folder, ".." leads beside the folder the link leads to.
     dialogs.shown.clear();
-    w->Text1->setTextValue("shelf.bmp/../no/such/folder/tile");
+    QTemporaryDir elsewhere;
+    ASSERT_TRUE(QDir(elsewhere.path()).mkdir("deep") && QFile::link(elsewhere.path() + "/deep", path("far")));
+    w->Text1->setTextValue("far/../no/such/folder/tile");
     w->Command1_Click();
     EXPECT_TRUE(w->isVisible());
-    EXPECT_EQ(w->Text1->Text(), "shelf.bmp/../no/such/folder/tile.bmp");
+    EXPECT_EQ(w->Text1->Text(), "far/../no/such/folder/tile.bmp");
     ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].text, "The tile was not saved: the file \"" + path("no/such/folder/tile.bmp") +
-                                         "\" could not be written: no such folder.");
+    EXPECT_EQ(dialogs.shown[0].text, "The tile was not saved: the file \"" + elsewhere.path() +
+                                         "/no/such/folder/tile.bmp\" could not be written: no such folder.");
     w->Command2_Click();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 

@@ -1,12 +1,17 @@
 #include "core/files.h"
 
 #include <cerrno>
+#include <climits>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
 #include <unistd.h>
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -25,6 +30,15 @@ QString FileErrorText(int error)
         return {};
     case kNotARegularFile:
         return QStringLiteral("not a regular file");
+    case kSharedFolderLink:
+        return QStringLiteral("it is a link that another user made in a shared folder, "
+                              "and such links are not followed");
+    case kBecameLink:
+        return QStringLiteral("the name was given to a link while the file was written");
+    case kMovedAway:
+        return QStringLiteral("the file was moved or removed while it was written");
+    case kTooLargeInPlace:
+        return QStringLiteral("the file is too large to be written over where it lies");
     case ENOSPC:
         return QStringLiteral("no space left on the disk");
     case EDQUOT:
@@ -32,8 +46,9 @@ QString FileErrorText(int error)
     case EFBIG:
         return QStringLiteral("the file is larger than the system allows");
     case EACCES:
-    case EPERM:
         return QStringLiteral("permission denied");
+    case EPERM: // immutable or append-only, or a sticky folder's refusal
+        return QStringLiteral("the file or its folder does not allow changes");
     case EROFS:
         return QStringLiteral("the disk is read-only");
     case ENOENT:
@@ -57,6 +72,26 @@ QString FileErrorText(int error)
     }
 }
 
+QString ShownPath(const QString& path)
+{
+    QByteArray p = QFile::encodeName(path);
+    if (!p.startsWith('/'))
+        p = QFile::encodeName(QDir::currentPath()) + '/' + p;
+    // The longest leading run of folders that exists, resolved by the
+    // system; what follows it cannot be resolved and is shown as given.
+    for (qsizetype slash = p.lastIndexOf('/'); slash >= 0; slash = slash > 0 ? p.lastIndexOf('/', slash - 1) : -1) {
+        char* real = realpath(slash == 0 ? "/" : p.left(slash).constData(), nullptr);
+        if (!real)
+            continue;
+        QByteArray head(real);
+        std::free(real);
+        if (!head.endsWith('/'))
+            head += '/';
+        return QFile::decodeName(head + p.mid(slash + 1));
+    }
+    return path;
+}
+
 namespace {
 
 constexpr char kAccessAcl[] = "system.posix_acl_access";
@@ -64,82 +99,140 @@ constexpr char kAccessAcl[] = "system.posix_acl_access";
 // Why a node of this mode is not written over.
 int NotRegular(mode_t mode) { return S_ISDIR(mode) ? EISDIR : kNotARegularFile; }
 
-// The folder part of a path, with its slash ("" for a bare name).
-QByteArray FolderOf(const QByteArray& path)
+// A file that was there a moment ago and is gone is no missing folder.
+int Gone(int error) { return error == ENOENT ? kMovedAway : error; }
+
+bool SameFile(const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
+
+// Opens the folder of path (relative to the folder at) and gives its last
+// name; -1 with errno telling why.
+int OpenFolderOf(int at, const QByteArray& path, QByteArray* name)
 {
     const qsizetype slash = path.lastIndexOf('/');
-    return slash < 0 ? QByteArray() : path.left(slash + 1);
+    *name = path.mid(slash + 1);
+    const QByteArray folder = slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : path.left(slash);
+    return openat(at, folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
 }
 
-// Where a write to path lands: path itself, or what its chain of links
-// leads to, existing or not. Empty, with *error telling why, for a loop of
-// links or a path that cannot be looked at.
-QByteArray FollowLinks(QByteArray path, int* error)
+// The kernel's rule for links in shared folders (its protected_symlinks
+// setting), applied whatever that setting is: in a sticky folder that all
+// may write, only a link of the follower or of the folder's owner is
+// followed.
+bool RefusedLink(int dir, const struct stat& link)
 {
+    struct stat folder;
+    if (fstat(dir, &folder) != 0)
+        return true;
+    return (folder.st_mode & S_ISVTX) && (folder.st_mode & S_IWOTH) && link.st_uid != geteuid() &&
+           link.st_uid != folder.st_uid;
+}
+
+// The inode flags of an open file or folder (0 where the filesystem keeps
+// none).
+int InodeFlags(int fd)
+{
+    int flags = 0;
+    return ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0 ? flags : 0;
+}
+
+// Where a write to path lands: *dir (opened) and *name in it, following links
+// at the last name, existing or not; *st the file found there (*exists).
+// 0, or why it must not be written.
+int Resolve(const QByteArray& path, int* dir, QByteArray* name, struct stat* st, bool* exists)
+{
+    *exists = false;
+    if (path.isEmpty())
+        return ENOENT;
+    *dir = OpenFolderOf(AT_FDCWD, path, name);
+    if (*dir < 0)
+        return errno;
     for (int depth = 0; depth < 40; ++depth) {
-        struct stat st;
-        if (lstat(path.constData(), &st) != 0) {
-            if (errno == ENOENT)
-                return path;
-            *error = errno;
-            return {};
+        if (name->isEmpty() || *name == "." || *name == "..")
+            return EISDIR;
+        if (fstatat(*dir, name->constData(), st, AT_SYMLINK_NOFOLLOW) != 0)
+            return errno == ENOENT ? 0 : errno;
+        if (!S_ISLNK(st->st_mode)) {
+            *exists = true;
+            return S_ISREG(st->st_mode) ? 0 : NotRegular(st->st_mode);
         }
-        if (!S_ISLNK(st.st_mode))
-            return path;
-        QByteArray link(qsizetype(st.st_size > 0 ? st.st_size : 4096) + 1, '\0');
-        const ssize_t n = readlink(path.constData(), link.data(), size_t(link.size()));
-        if (n <= 0 || n >= link.size()) {
-            *error = n < 0 ? errno : EIO;
-            return {};
-        }
+        if (RefusedLink(*dir, *st))
+            return kSharedFolderLink;
+        QByteArray link(qsizetype(st->st_size > 0 ? st->st_size : PATH_MAX) + 1, '\0');
+        const ssize_t n = readlinkat(*dir, name->constData(), link.data(), size_t(link.size()));
+        if (n <= 0 || n >= link.size())
+            return n < 0 ? Gone(errno) : EIO;
         link.truncate(n);
-        path = link.startsWith('/') ? link : FolderOf(path) + link;
+        QByteArray next;
+        const int folder = OpenFolderOf(link.startsWith('/') ? AT_FDCWD : *dir, link, &next);
+        if (folder < 0)
+            return errno;
+        close(*dir);
+        *dir = folder;
+        *name = next;
     }
-    *error = ELOOP;
-    return {};
+    return ELOOP;
 }
 
-// The target of a write to path, or empty when it must not be written, with
-// *error telling why: something there that is not a regular file, say.
-QByteArray ReplaceableTarget(const QByteArray& path, int* error)
+// Flushes fd to the disk, again when a signal interrupts it; 0 or why not.
+int Sync(int fd)
 {
-    if (path.isEmpty()) {
-        *error = ENOENT;
-        return {};
-    }
-    const QByteArray target = FollowLinks(path, error);
-    struct stat st;
-    if (!target.isEmpty() && stat(target.constData(), &st) == 0 && !S_ISREG(st.st_mode)) {
-        *error = NotRegular(st.st_mode);
-        return {};
-    }
-    return target;
+    while (fsync(fd) != 0)
+        if (errno != EINTR)
+            return errno;
+    return 0;
 }
 
-// 0 once every byte is written, else why not.
-int WriteAll(int fd, const char* data, std::size_t size)
+// 0 once every byte is written (at offset, or at the file position when
+// offset is negative), else why not.
+int WriteAll(int fd, const char* data, std::size_t size, off_t offset = -1)
 {
     while (size > 0) {
-        const ssize_t n = ::write(fd, data, size);
+        const ssize_t n = offset < 0 ? ::write(fd, data, size) : pwrite(fd, data, size, offset);
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)
             return n < 0 ? errno : EIO;
         data += n;
         size -= std::size_t(n);
+        if (offset >= 0)
+            offset += n;
     }
     return 0;
 }
 
+// The whole content of fd, read from its start; false (errno telling why)
+// when it cannot be read or is larger than limit.
+bool ReadWhole(int fd, QByteArray& out, std::size_t limit)
+{
+    out.clear();
+    char block[64 * 1024];
+    for (;;) {
+        const ssize_t n = pread(fd, block, sizeof block, off_t(out.size()));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return false;
+        if (n == 0)
+            return true;
+        if (std::size_t(out.size()) + std::size_t(n) > limit) {
+            errno = kTooLargeInPlace; // the caller's cause, not the system's
+            return false;
+        }
+        out.append(block, n);
+    }
+}
+
 // Reads a list or value of extended attributes whose size is asked first;
-// false, errno telling why, when it cannot be read.
+// false, errno telling why, when it cannot be read. A size of 0 is the
+// answer itself: asking again with no room would only return the size anew.
 template <typename Read>
 bool ReadSized(QByteArray& out, Read read)
 {
-    for (int tries = 0; tries < 3; ++tries) {
+    for (int tries = 0; tries < 10; ++tries) {
         const ssize_t size = read(nullptr, 0);
-        if (size < 0)
-            return false;
+        out.clear();
+        if (size <= 0)
+            return size == 0;
         out = QByteArray(qsizetype(size), '\0');
         const ssize_t n = read(out.data(), std::size_t(size));
         if (n >= 0) {
@@ -149,43 +242,63 @@ bool ReadSized(QByteArray& out, Read read)
         if (errno != ERANGE) // ERANGE: it grew between the two calls
             return false;
     }
+    errno = ERANGE;
     return false;
 }
 
-// Gives the new file (fd) what the user set on the old one (st, at old):
-// owner and group where the system allows, then the permissions, then the
+// Gives the new file (fd) what the user set on the old one (old, the file
+// that was checked): owner and group, then the permissions, then the
 // extended attributes. A change of owner clears set-id bits, so the
 // permissions come after it, and the access-control list after them, since
-// setting the permissions rewrites its mask. Returns 0, or why it failed.
-int TakeOver(int fd, const QByteArray& old, const struct stat& st)
+// setting the permissions rewrites its mask. An access list that cannot be
+// read fails the save before the permissions could open the group to the
+// list's mask. Returns 0, or why it failed.
+int TakeOver(int fd, int old, bool readable)
 {
-    // Only root gives a file away; a member of the old file's group may
-    // still give it that group. What is refused stays as the system made it.
-    if (fchown(fd, st.st_uid, st.st_gid) != 0)
-        (void)fchown(fd, uid_t(-1), st.st_gid);
-
-    QByteArray names;
-    if (!ReadSized(names, [&](char* b, std::size_t n) { return llistxattr(old.constData(), b, n); }) &&
-        errno != ENOTSUP)
+    struct stat st;
+    if (fstat(old, &st) != 0)
         return errno;
+    if (fchown(fd, st.st_uid, st.st_gid) != 0)
+        return errno;
+    // A file opened only to be found (not readable by the saver) has its
+    // attributes read through its name in /proc, which leads to it alone.
+    const QByteArray proc = "/proc/self/fd/" + QByteArray::number(old);
+    auto get = [&](const char* key) {
+        return [&, key](char* b, std::size_t n) {
+            return readable ? fgetxattr(old, key, b, n) : getxattr(proc.constData(), key, b, n);
+        };
+    };
+    QByteArray names;
+    if (!ReadSized(names, [&](char* b, std::size_t n) {
+            return readable ? flistxattr(old, b, n) : listxattr(proc.constData(), b, n);
+        })) {
+        if (errno != ENOTSUP)
+            return errno;
+        names.clear();
+    }
     const QList<QByteArray> list = names.split('\0');
+    QByteArray acl;
+    bool hasAcl = list.contains(kAccessAcl);
+    if (hasAcl && !ReadSized(acl, get(kAccessAcl))) {
+        if (errno != ENODATA) // ENODATA: removed meanwhile
+            return errno;
+        hasAcl = false;
+    }
     // An access list the folder's default gave the new file, which the old
     // file does not have, would open it to others.
-    if (!list.contains(kAccessAcl) && fremovexattr(fd, kAccessAcl) != 0 && errno != ENODATA && errno != ENOTSUP)
+    if (!hasAcl && fremovexattr(fd, kAccessAcl) != 0 && errno != ENODATA && errno != ENOTSUP)
         return errno;
     if (fchmod(fd, st.st_mode & 07777) != 0)
         return errno;
+    if (hasAcl && fsetxattr(fd, kAccessAcl, acl.constData(), std::size_t(acl.size()), 0) != 0)
+        return errno;
     for (const QByteArray& name : list) {
         QByteArray value;
-        if (name.isEmpty() ||
-            !ReadSized(value, [&](char* b, std::size_t n) { return lgetxattr(old.constData(), name.constData(), b, n); }))
+        if (name.isEmpty() || name == kAccessAcl || !ReadSized(value, get(name.constData())))
             continue; // gone meanwhile, or not the saver's to read
-        // The access list must come along: without it the group's bits
-        // would take the mask's permissions. Any other attribute is carried
-        // where the system lets the saver set it (security.* and trusted.*
-        // ones only for root).
-        if (fsetxattr(fd, name.constData(), value.constData(), std::size_t(value.size()), 0) != 0 && name == kAccessAcl)
-            return errno;
+        // Carried where the system lets the saver set it (security.* and
+        // trusted.* ones only for root).
+        (void)fsetxattr(fd, name.constData(), value.constData(), std::size_t(value.size()), 0);
     }
     return 0;
 }
@@ -194,15 +307,21 @@ int TakeOver(int fd, const QByteArray& old, const struct stat& st)
 
 bool CanReplace(const QString& path)
 {
-    int error = 0;
-    return !ReplaceableTarget(QFile::encodeName(path), &error).isEmpty();
+    int dir = -1;
+    QByteArray name;
+    struct stat st;
+    bool exists = false;
+    const int error = Resolve(QFile::encodeName(path), &dir, &name, &st, &exists);
+    if (dir >= 0)
+        close(dir);
+    return error == 0;
 }
 
 FileReplacement::FileReplacement(const QString& path) : path_(QFile::encodeName(path))
 {
-    int error = 0;
-    target_ = ReplaceableTarget(path_, &error);
-    if (target_.isEmpty()) {
+    struct stat st;
+    bool exists = false;
+    if (const int error = Resolve(path_, &dir_, &name_, &st, &exists)) {
         fail(error);
         return;
     }
@@ -211,35 +330,94 @@ FileReplacement::FileReplacement(const QString& path) : path_(QFile::encodeName(
     // private while it is written, never more open than the file it
     // replaces; it takes that file's permissions at commit.
     mode_t createMode = 0666;
-    struct stat st;
-    if (stat(target_.constData(), &st) == 0) {
-        // A read-only file stays read-only: it is not replaced behind the
-        // user's back.
-        if (access(target_.constData(), W_OK) != 0) {
-            fail(errno);
+    if (exists) {
+        // The file checked is the one whose attributes the new file takes.
+        old_ = openat(dir_, name_.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+        oldReadable_ = old_ >= 0;
+        if (old_ < 0 && errno == EACCES)
+            old_ = openat(dir_, name_.constData(), O_PATH | O_NOFOLLOW | O_CLOEXEC);
+        struct stat now;
+        if (old_ < 0 || fstat(old_, &now) != 0) {
+            fail(errno == ELOOP ? kBecameLink : Gone(errno));
             return;
         }
-        mode_ = st.st_mode & 07777;
-        keepMode_ = true;
-        createMode = 0600 & mode_;
+        if (!SameFile(now, st) || !S_ISREG(now.st_mode)) {
+            fail(S_ISREG(now.st_mode) ? kMovedAway : NotRegular(now.st_mode));
+            return;
+        }
+        // A read-only file stays read-only, for the administrator too: it is
+        // not replaced behind the user's back.
+        if ((now.st_mode & 0222) == 0) {
+            fail(EACCES);
+            return;
+        }
+        if (faccessat(dir_, name_.constData(), W_OK, AT_EACCESS) != 0) {
+            fail(Gone(errno));
+            return;
+        }
+        if (oldReadable_ && (InodeFlags(old_) & (FS_IMMUTABLE_FL | FS_APPEND_FL))) {
+            fail(EPERM);
+            return;
+        }
+        createMode = 0600 & now.st_mode;
+    }
+    // A folder that only allows adding keeps any new file for good: none is
+    // made there, the existing file is written over in place.
+    if (InodeFlags(dir_) & (FS_APPEND_FL | FS_IMMUTABLE_FL)) {
+        if (exists)
+            openInPlace();
+        else
+            fail(EPERM);
+        return;
     }
     // A short name of our own, so that any name the filesystem takes for the
     // target can be written through it.
+    int error = 0;
     for (int tries = 0; tries < 100 && fd_ < 0; ++tries) {
-        temp_ = FolderOf(target_) + ".glimmerdeck-" +
-                QByteArray::number(QRandomGenerator::global()->generate64(), 36) + ".tmp";
-        fd_ = open(temp_.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, createMode);
+        temp_ = ".glimmerdeck-" + QByteArray::number(QRandomGenerator::global()->generate64(), 36) + ".tmp";
+        fd_ = openat(dir_, temp_.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, createMode);
         error = errno;
         if (fd_ < 0 && error != EEXIST)
             break;
     }
     if (fd_ < 0) {
         temp_.clear();
-        fail(error);
+        // A folder the saver may not write: the file itself may still be.
+        if (!exists || (error != EACCES && error != EPERM))
+            fail(error);
+        else
+            openInPlace();
+        return;
+    }
+    // Only the administrator gives a file away, and only a member of a group
+    // gives a file that group: a new file that cannot have the old file's
+    // owner and group would change who may read it.
+    if (exists && fchown(fd_, st.st_uid, st.st_gid) != 0) {
+        cancel();
+        openInPlace();
     }
 }
 
-FileReplacement::~FileReplacement() { cancel(); }
+FileReplacement::~FileReplacement()
+{
+    cancel();
+    if (old_ >= 0)
+        close(old_);
+    if (dir_ >= 0)
+        close(dir_);
+}
+
+bool FileReplacement::openInPlace()
+{
+    inPlace_ = true;
+    fd_ = openat(dir_, name_.constData(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    struct stat now, checked;
+    if (fd_ < 0)
+        return fail(errno == ELOOP ? kBecameLink : Gone(errno));
+    if (fstat(fd_, &now) != 0 || fstat(old_, &checked) != 0 || !SameFile(now, checked))
+        return fail(kMovedAway);
+    return true;
+}
 
 bool FileReplacement::fail(int error)
 {
@@ -253,6 +431,12 @@ bool FileReplacement::write(const void* data, std::size_t size)
 {
     if (!ok())
         return false;
+    if (inPlace_) {
+        if (size > kInPlaceLimit - std::size_t(pending_.size()))
+            return fail(kTooLargeInPlace);
+        pending_.append(static_cast<const char*>(data), qsizetype(size));
+        return true;
+    }
     const int error = WriteAll(fd_, static_cast<const char*>(data), size);
     return error == 0 || fail(error);
 }
@@ -261,41 +445,80 @@ bool FileReplacement::commit()
 {
     if (!ok())
         return false;
-    // The old file as it is now gives the new one its owner, permissions and
-    // attributes; one gone since the save began leaves its permissions then.
-    struct stat old;
-    if (lstat(target_.constData(), &old) == 0 && S_ISREG(old.st_mode)) {
-        if (const int error = TakeOver(fd_, target_, old))
-            return fail(error);
-    } else if (keepMode_ && fchmod(fd_, mode_) != 0) {
+    return inPlace_ ? commitInPlace() : commitByRename();
+}
+
+bool FileReplacement::commitInPlace()
+{
+    // The name must still lead to the file that was checked and opened.
+    struct stat now, open;
+    if (fstatat(dir_, name_.constData(), &now, AT_SYMLINK_NOFOLLOW) != 0)
+        return fail(Gone(errno));
+    if (S_ISLNK(now.st_mode))
+        return fail(kBecameLink);
+    if (fstat(fd_, &open) != 0)
         return fail(errno);
+    if (!SameFile(now, open))
+        return fail(S_ISREG(now.st_mode) ? kMovedAway : NotRegular(now.st_mode));
+    QByteArray old;
+    if (!ReadWhole(fd_, old, kInPlaceLimit))
+        return fail(errno);
+    int error = WriteAll(fd_, pending_.constData(), std::size_t(pending_.size()), 0);
+    if (error == 0 && ftruncate(fd_, off_t(pending_.size())) != 0)
+        error = errno;
+    if (error == 0)
+        error = Sync(fd_);
+    if (error != 0) {
+        int back = WriteAll(fd_, old.constData(), std::size_t(old.size()), 0);
+        if (back == 0 && ftruncate(fd_, off_t(old.size())) != 0)
+            back = errno;
+        if (back == 0)
+            back = Sync(fd_);
+        outcome_ = back == 0 ? Outcome::WrittenBack : Outcome::Damaged;
+        return fail(error);
+    }
+    // Every byte is on the disk; a failing close changes nothing of that.
+    close(fd_);
+    fd_ = -1;
+    pending_.clear();
+    return true;
+}
+
+bool FileReplacement::commitByRename()
+{
+    if (old_ >= 0) {
+        if (const int error = TakeOver(fd_, old_, oldReadable_))
+            return fail(Gone(error));
     }
     // Everything written must be on the disk before the name moves: a disk
     // that refuses the data at this point still leaves the older file.
-    if (fsync(fd_) != 0)
-        return fail(errno);
+    if (const int error = Sync(fd_))
+        return fail(error);
     const int closed = close(fd_);
     fd_ = -1;
     if (closed != 0)
         return fail(errno);
     // A save lets the event loop run while it writes, so the name may have
-    // been given to a pipe or a device meanwhile: that is left alone. (A
-    // swap after this look still loses to the rename, which has no form that
-    // replaces regular files only.)
-    int error = 0;
-    if (ReplaceableTarget(path_, &error).isEmpty())
-        return fail(error);
-    if (lstat(target_.constData(), &old) == 0 && !S_ISREG(old.st_mode))
-        return fail(NotRegular(old.st_mode));
-    if (rename(temp_.constData(), target_.constData()) != 0)
+    // been given to a pipe, a device or a link meanwhile: that is left alone.
+    // (A swap after this look still loses to the rename, which has no form
+    // that replaces regular files only.)
+    struct stat now;
+    if (fstatat(dir_, name_.constData(), &now, AT_SYMLINK_NOFOLLOW) == 0) {
+        if (S_ISLNK(now.st_mode))
+            return fail(kBecameLink);
+        if (!S_ISREG(now.st_mode))
+            return fail(NotRegular(now.st_mode));
+    } else if (errno != ENOENT) {
         return fail(errno);
+    }
+    if (renameat(dir_, temp_.constData(), dir_, name_.constData()) != 0)
+        return fail(Gone(errno));
     temp_.clear();
-    // The rename itself reaches the disk with the folder's entries.
-    const QByteArray folder = FolderOf(target_);
-    const int dir = open(folder.isEmpty() ? "." : folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir >= 0) {
-        fsync(dir);
-        close(dir);
+    // The rename itself reaches the disk with the folder's entries; until
+    // the disk has said so, the save is not done.
+    if (const int error = Sync(dir_)) {
+        outcome_ = Outcome::Unconfirmed;
+        return fail(error);
     }
     return true;
 }
@@ -305,17 +528,54 @@ void FileReplacement::cancel()
     if (fd_ >= 0)
         close(fd_);
     fd_ = -1;
-    if (!temp_.isEmpty())
-        unlink(temp_.constData());
+    if (!temp_.isEmpty() && dir_ >= 0)
+        unlinkat(dir_, temp_.constData(), 0);
     temp_.clear();
+    pending_ = QByteArray();
 }
 
-bool ReplaceFile(const QString& path, const QByteArray& bytes, QString* why)
+QString FileReplacement::errorText() const
+{
+    QString text = FileErrorText(error_);
+    switch (outcome_) {
+    case Outcome::Untouched:
+        break;
+    case Outcome::WrittenBack:
+        text += QStringLiteral("; the file's old content was written back");
+        break;
+    case Outcome::Damaged:
+        text += QStringLiteral("; the file's old content could not be written back, so the file may be incomplete");
+        break;
+    case Outcome::Unconfirmed:
+        text += QStringLiteral("; the new file has taken the name, but the disk did not confirm it");
+        break;
+    }
+    return text;
+}
+
+QString FileReplacement::shownPath() const
+{
+    if (dir_ >= 0) {
+        char folder[PATH_MAX];
+        const QByteArray proc = "/proc/self/fd/" + QByteArray::number(dir_);
+        const ssize_t n = readlink(proc.constData(), folder, sizeof folder);
+        if (n > 0 && n < ssize_t(sizeof folder) && folder[0] == '/') {
+            QByteArray shown(folder, n);
+            if (!shown.endsWith('/'))
+                shown += '/';
+            return QFile::decodeName(shown + name_);
+        }
+    }
+    return ShownPath(QFile::decodeName(path_));
+}
+
+bool ReplaceFile(const QString& path, const QByteArray& bytes, QString* why, QString* shown)
 {
     FileReplacement file(path);
-    if (file.write(bytes) && file.commit())
-        return true;
-    if (why)
+    const bool done = file.write(bytes) && file.commit();
+    if (!done && why)
         *why = file.errorText();
-    return false;
+    if (shown)
+        *shown = file.shownPath();
+    return done;
 }

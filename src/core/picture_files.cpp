@@ -152,7 +152,7 @@ std::optional<QImage> PictureFile::read(qint64 maxPixels, const QRect& clip)
 
 std::optional<QImage> LoadPicture(const QString& path) { return PictureFile(path).read(); }
 
-bool SavePicture(const QImage& img, const QString& path, QString* why)
+bool SavePicture(const QImage& img, const QString& path, QString* why, QString* shown)
 {
     // Encoded in memory, then written whole or not at all, so a failed write
     // leaves any existing file as it was.
@@ -164,5 +164,5 @@ bool SavePicture(const QImage& img, const QString& path, QString* why)
             *why = QStringLiteral("the picture could not be made into a bitmap");
         return false;
     }
-    return ReplaceFile(path, bytes, why);
+    return ReplaceFile(path, bytes, why, shown);
 }

@@ -60,5 +60,6 @@ private:
 // of at most kMaxPicturePixels pixels.
 std::optional<QImage> LoadPicture(const QString& path);
 // Writes img as a 24-bit BMP file; false when the file could not be written,
-// *why (when given) then telling the cause in a few words.
-bool SavePicture(const QImage& img, const QString& path, QString* why = nullptr);
+// *why (when given) then telling the cause in a few words and *shown (when
+// given) the file as the system resolved it.
+bool SavePicture(const QImage& img, const QString& path, QString* why = nullptr, QString* shown = nullptr);

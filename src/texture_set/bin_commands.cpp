@@ -4,7 +4,6 @@
 #include <cstring>
 #include <vector>
 
-#include <QDir>
 #include <QElapsedTimer>
 #include <QProgressBar>
 #include <QScopeGuard>
@@ -110,10 +109,11 @@ void TextureBins::savetexset_Click()
     if (ok)
         dialogs_.MsgBox(QStringLiteral("Custom Texture Set successfully saved!"), MsgButtons::OK);
     else
-        dialogs_.MsgBox(QStringLiteral("The Custom Texture Set could not be saved to \"%1\": %2. "
-                                      "Any file of that name was left as it was.")
-                           .arg(QDir::cleanPath(name), file.errorText()),
-                       MsgButtons::OK);
+        dialogs_.MsgBox(QStringLiteral("The Custom Texture Set could not be saved to \"%1\": %2.%3")
+                            .arg(file.shownPath(), file.errorText(),
+                                 file.oldFileUntouched() ? QStringLiteral(" Any file of that name was left as it was.")
+                                                         : QString()),
+                        MsgButtons::OK);
 }
 
 namespace {

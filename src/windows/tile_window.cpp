@@ -4,6 +4,7 @@
 #include <QFileInfo>
 
 #include "artwork/windows_art.h"
+#include "core/files.h"
 #include "core/picture_files.h"
 #include "core/tile_file.h"
 #include "platform/controls.h"
@@ -156,7 +157,9 @@ bool Form5::Export()
     if (name != Text1->Text())
         Text1->setTextValue(name);
     const QString path = FileName();
-    const QString shown = QDir::toNativeSeparators(QDir::cleanPath(path));
+    // The file the system finds, not the text with ".." taken out: through
+    // a linked folder, "far/../x.bmp" is another file.
+    QString shown = ShownPath(path);
     if (QFileInfo(path).isDir()) {
         dialogs_.MsgBox(QStringLiteral("The tile was not saved: \"%1\" is a folder.").arg(shown), MsgButtons::OK);
         return false;
@@ -164,7 +167,7 @@ bool Form5::Export()
     // Written to a temporary file and then put in place, so a failed write
     // leaves an existing file as it was.
     QString why;
-    if (!SavePicture(Picture1->Image(), path, &why)) {
+    if (!SavePicture(Picture1->Image(), path, &why, &shown)) {
         dialogs_.MsgBox(QStringLiteral("The tile was not saved: the file \"%1\" could not be written: %2.").arg(shown, why),
                         MsgButtons::OK);
         return false;

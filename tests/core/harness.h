@@ -2,7 +2,17 @@
 // Picture and file helpers for the tests, with nothing above the core: the
 // tests of pure code use them alone, and tests/harness.h adds the main
 // window's fixtures on top.
+#include <functional>
+#include <tuple>
 #include <utility>
+#include <vector>
+
+#include <fcntl.h>
+#include <grp.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <QBuffer>
 #include <QByteArray>
@@ -124,4 +134,73 @@ inline QByteArray SolidPng(int w, int h, Colour c)
     for (int y = 1; y < h; ++y)
         raw[y * row] = 2; // "up": the row above, unchanged
     return PngFile(quint32(w), quint32(h), qCompress(raw, 1).mid(4)); // qCompress puts the size first
+}
+
+// A POSIX access list as the system keeps it in "system.posix_acl_access":
+// entries of (tag, permission bits, user or group id); the tags are 1 the
+// owner, 2 a user, 4 the owning group, 8 a group, 16 the mask, 32 others.
+inline QByteArray AccessList(std::initializer_list<std::tuple<quint16, quint16, quint32>> entries)
+{
+    QByteArray acl;
+    auto le = [&](quint32 v, int bytes) {
+        for (int i = 0; i < bytes; ++i)
+            acl.append(char(v >> (8 * i)));
+    };
+    le(2, 4);
+    for (auto [tag, perm, id] : entries) {
+        le(tag, 2);
+        le(perm, 2);
+        le(id, 4);
+    }
+    return acl;
+}
+inline constexpr quint32 kNoId = ~0u;
+
+// Runs body in a child process as the user uid with the groups given (the
+// first its own), as another user of the machine would, and gives back what
+// body returned ("ok", or why not), or what ended the child. Only the
+// administrator can become another user: callers skip when not root. The
+// child ends with _exit, running no test code of the parent's.
+inline QString AsUser(uid_t uid, std::vector<gid_t> groups, const std::function<QString()>& body)
+{
+    int out[2];
+    if (pipe(out) != 0)
+        return QStringLiteral("no pipe");
+    const pid_t child = fork();
+    if (child == 0) {
+        close(out[0]);
+        QByteArray said = "could not become the user";
+        if (setgroups(groups.size(), groups.data()) == 0 && setresgid(groups[0], groups[0], groups[0]) == 0 &&
+            setresuid(uid, uid, uid) == 0)
+            said = body().toUtf8();
+        (void)!write(out[1], said.constData(), size_t(said.size()));
+        _exit(0);
+    }
+    close(out[1]);
+    QByteArray said;
+    char block[512];
+    for (ssize_t n; (n = read(out[0], block, sizeof block)) != 0;)
+        if (n > 0)
+            said.append(block, n);
+        else if (errno != EINTR)
+            break;
+    close(out[0]);
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? QString::fromUtf8(said)
+                                                         : QStringLiteral("the child ended abnormally");
+}
+
+// Sets (on) or clears the "append only" flag of a folder, as chattr +a does;
+// false where the filesystem or the user may not.
+inline bool SetAppendOnly(const QString& folder, bool on)
+{
+    const int fd = open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
+    int flags = 0;
+    bool done = fd >= 0 && ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+    flags = on ? flags | FS_APPEND_FL : flags & ~FS_APPEND_FL;
+    done = done && ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+    if (fd >= 0)
+        close(fd);
+    return done;
 }
