@@ -1,5 +1,4 @@
 #include <csignal>
-#include <cstring>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -14,6 +13,7 @@
 #include <QFrame>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QTabBar>
 #include <QTimer>
 #include <QWheelEvent>
@@ -40,11 +40,9 @@ namespace {
 // when it still runs (it is then killed).
 int EndsWithinASecond(pid_t pid)
 {
-    QElapsedTimer clock;
-    clock.start();
     int status = 0;
-    while (waitpid(pid, &status, WNOHANG) == 0) {
-        if (clock.elapsed() > 1000) {
+    for (int ms = 0; waitpid(pid, &status, WNOHANG) == 0; ms += 2) {
+        if (ms > 1000) {
             kill(pid, SIGKILL);
             waitpid(pid, &status, 0);
             return -1;
@@ -54,23 +52,16 @@ int EndsWithinASecond(pid_t pid)
     return status;
 }
 
-// The program itself, started from a copy of it in folder (which has no
-// Filters folder), with the end signals as a terminal leaves them. Returns
-// once the start-up message waits for an answer: the three handlers are set
-// and the program sleeps in the message's loop.
+// The program itself, started from a link to it in folder (which has no
+// Filters folder; the configuration is the test run's temporary one), with
+// the end signals as a terminal leaves them. Returns once the start-up
+// message waits for an answer: the three handlers are set and the program
+// sleeps in the message's loop.
 pid_t StartAtTheFiltersMessage(const QString& folder)
 {
     const QByteArray program = QFile::encodeName(folder + "/glimmerdeck");
-    // A hard link where the file system allows it; the program finds its
-    // folder through it, not through the build's.
     if (link(GLIMMERDECK_PROGRAM, program.constData()) != 0 && !QFile::copy(GLIMMERDECK_PROGRAM, program))
         return -1;
-    const QByteArray config = "XDG_CONFIG_HOME=" + QFile::encodeName(folder);
-    std::vector<char*> env{const_cast<char*>(config.constData()), const_cast<char*>("QT_QPA_PLATFORM=offscreen")};
-    for (char** e = environ; *e; ++e)
-        if (strncmp(*e, "XDG_CONFIG_HOME=", 16) != 0 && strncmp(*e, "QT_QPA_PLATFORM=", 16) != 0)
-            env.push_back(*e);
-    env.push_back(nullptr);
     posix_spawnattr_t attr;
     posix_spawnattr_init(&attr);
     sigset_t ends, none;
@@ -83,30 +74,21 @@ pid_t StartAtTheFiltersMessage(const QString& folder)
     posix_spawnattr_setflags(&attr, POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK);
     char* argv[] = {const_cast<char*>(program.constData()), nullptr};
     pid_t pid = -1;
-    const int spawned = posix_spawn(&pid, program.constData(), nullptr, &attr, argv, env.data());
+    const bool spawned = posix_spawn(&pid, program.constData(), nullptr, &attr, argv, environ) == 0;
     posix_spawnattr_destroy(&attr);
-    if (spawned != 0)
-        return -1;
-    const unsigned long handled = (1ul << (SIGTERM - 1)) | (1ul << (SIGINT - 1)) | (1ul << (SIGHUP - 1));
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < 20000) {
+    const QRegularExpression line(QStringLiteral("State:\\s+(\\S).*SigCgt:\\s+([0-9a-f]+)"),
+                                  QRegularExpression::DotMatchesEverythingOption);
+    const qulonglong handled = (1ull << (SIGTERM - 1)) | (1ull << (SIGINT - 1)) | (1ull << (SIGHUP - 1));
+    for (int ms = 0; spawned && ms < 20000; ms += 5) {
         QFile status(QStringLiteral("/proc/%1/status").arg(pid));
         if (!status.open(QIODevice::ReadOnly))
             break;
-        const QList<QByteArray> lines = status.readAll().split('\n');
-        bool caught = false, sleeping = false;
-        for (const QByteArray& line : lines) {
-            if (line.startsWith("SigCgt:"))
-                caught = (line.mid(7).trimmed().toULongLong(nullptr, 16) & handled) == handled;
-            if (line.startsWith("State:"))
-                sleeping = line.contains("S (sleeping)");
-        }
-        if (caught && sleeping)
+        const QRegularExpressionMatch m = line.match(QString::fromLatin1(status.readAll()));
+        if (m.captured(1) == "S" && (m.captured(2).toULongLong(nullptr, 16) & handled) == handled)
             break;
         usleep(5000);
     }
-    return pid;
+    return spawned ? pid : -1;
 }
 
 } // namespace
