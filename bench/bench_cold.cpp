@@ -468,10 +468,10 @@ bool RunChildAction(const std::string& kind, int side, const QString& file, Repo
 
 } // namespace
 
-int RunColdChild(const char* spec)
+int RunColdChild(const char* action)
 {
     // kind:side:file
-    const QString s = QString::fromLocal8Bit(spec);
+    const QString s = QString::fromLocal8Bit(action);
     const qsizetype a = s.indexOf(QLatin1Char(':')), b = s.indexOf(QLatin1Char(':'), a + 1);
     if (a < 0 || b < 0)
         return 2;

@@ -1,9 +1,21 @@
+#include <csignal>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <vector>
+
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
+#include <QElapsedTimer>
+#include <QFileDialog>
 #include <QFrame>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QTabBar>
+#include <QTimer>
 #include <QWheelEvent>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -18,12 +30,72 @@
 #include "platform/controls.h"
 #include "layer_tools/rgb_bright.h"
 #include "platform/file_list.h"
+#include "platform/program_end.h"
 #include "platform/tab_control.h"
 #include "texture_set/bins.h"
 #include "texture_set/selector_chooser.h"
 #include "windows/tile_window.h"
 
 using MainWindow = FormFixture;
+
+namespace {
+
+// Waits at most a second for the child pid to end; its wait status, or -1
+// when it still runs (it is then killed).
+int EndsWithinASecond(pid_t pid)
+{
+    int status = 0;
+    for (int ms = 0; waitpid(pid, &status, WNOHANG) == 0; ms += 2) {
+        if (ms > 1000) {
+            kill(pid, SIGKILL);
+            waitpid(pid, &status, 0);
+            return -1;
+        }
+        usleep(2000);
+    }
+    return status;
+}
+
+// The program itself, started from a link to it in folder (which has no
+// Filters folder; the configuration is the test run's temporary one), with
+// the end signals as a terminal leaves them. Returns once the start-up
+// message waits for an answer: the three handlers are set and the program
+// sleeps in the message's loop.
+pid_t StartAtTheFiltersMessage(const QString& folder)
+{
+    const QByteArray program = QFile::encodeName(folder + "/glimmerdeck");
+    if (link(GLIMMERDECK_PROGRAM, program.constData()) != 0 && !QFile::copy(GLIMMERDECK_PROGRAM, program))
+        return -1;
+    posix_spawnattr_t attr;
+    posix_spawnattr_init(&attr);
+    sigset_t ends, none;
+    sigemptyset(&none);
+    sigemptyset(&ends);
+    for (int s : {SIGTERM, SIGINT, SIGHUP})
+        sigaddset(&ends, s);
+    posix_spawnattr_setsigdefault(&attr, &ends);
+    posix_spawnattr_setsigmask(&attr, &none);
+    posix_spawnattr_setflags(&attr, POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK);
+    char* argv[] = {const_cast<char*>(program.constData()), nullptr};
+    pid_t pid = -1;
+    const bool spawned = posix_spawn(&pid, program.constData(), nullptr, &attr, argv, environ) == 0;
+    posix_spawnattr_destroy(&attr);
+    const QRegularExpression line(QStringLiteral("State:\\s+(\\S).*SigCgt:\\s+([0-9a-f]+)"),
+                                  QRegularExpression::DotMatchesEverythingOption);
+    const qulonglong handled = (1ull << (SIGTERM - 1)) | (1ull << (SIGINT - 1)) | (1ull << (SIGHUP - 1));
+    for (int ms = 0; spawned && ms < 20000; ms += 5) {
+        QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+        if (!status.open(QIODevice::ReadOnly))
+            break;
+        const QRegularExpressionMatch m = line.match(QString::fromLatin1(status.readAll()));
+        if (m.captured(1) == "S" && (m.captured(2).toULongLong(nullptr, 16) & handled) == handled)
+            break;
+        usleep(5000);
+    }
+    return spawned ? pid : -1;
+}
+
+} // namespace
 
 TEST_F(MainWindow, StartsWithItsCaptionClientAreaPanelAndTabs)
 {
@@ -249,6 +321,42 @@ TEST_F(MainWindow, QuitAsksAndOnlyYesEndsWhileTheCloseBoxEndsAtOnce)
     EXPECT_EQ(dialogs.shown.size(), 2u); // no question
 }
 
+// An end signal while a modal file dialog is open ends the program as Quit
+// does: the dialog closes as cancelled, no dialog opens after it and the
+// main loop does not start again. Each signal in a fresh process (this test
+// started again), which the signal would otherwise kill where it stands.
+TEST_F(MainWindow, AnEndSignalDuringAModalFileDialogEndsTheProgramWithinASecond)
+{
+    const auto style = GTEST_FLAG_GET(death_test_style);
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
+        auto openAndSignal = [&] {
+            alarm(5); // a program that lives on ends the child all the same
+            std::signal(signal, SIG_DFL);
+            form->endProgram = EndProgram;
+            form->CloseOnEndSignals();
+            form->show();
+            QtDialogs real(form.get());
+            QElapsedTimer clock;
+            QTimer poll;
+            QObject::connect(&poll, &QTimer::timeout, [&] {
+                if (qobject_cast<QFileDialog*>(QApplication::activeModalWidget()) && !clock.isValid()) {
+                    clock.start();
+                    kill(getpid(), signal);
+                }
+            });
+            poll.start(10);
+            const bool cancelled = !real.ShowOpen() && clock.isValid();
+            const bool ended = cancelled && real.MsgBox("Sure?", MsgButtons::YesNo) == MsgAnswer::No &&
+                               RunMainLoop() == 0 && clock.elapsed() < 1000;
+            folder.dir.remove(); // _exit runs no destructor
+            _exit(ended ? 0 : 1);
+        };
+        EXPECT_EXIT(openAndSignal(), ::testing::ExitedWithCode(0), "") << "signal " << signal;
+    }
+    GTEST_FLAG_SET(death_test_style, style);
+}
+
 TEST(MainWindowStartUp, MissingFiltersFolderIsReportedOnceAndSkipsTheTip)
 {
     TempProgramFolder folder(false);
@@ -267,6 +375,25 @@ TEST(MainWindowStartUp, MissingFiltersFolderIsReportedOnceAndSkipsTheTip)
     EXPECT_TRUE(form.pixelEditor->DrawEnabled);
     form.filter_Click(); // the window still works
     EXPECT_EQ(form.SSTab1->Tab(), 5);
+}
+
+// The program started without Filters/ shows its message during start-up;
+// a logout (SIGTERM), Ctrl+C (SIGINT) or a closed terminal (SIGHUP) then
+// ends it as Quit does, and so does a second signal while the first is
+// handled. Before, the message closed but the process lived on, windowless.
+TEST(MainWindowStartUp, AnEndSignalDuringTheFiltersMessageEndsTheProgramWithinASecond)
+{
+    const std::vector<std::vector<int>> cases{{SIGTERM}, {SIGINT}, {SIGHUP}, {SIGTERM, SIGHUP}, {SIGINT, SIGINT}};
+    for (const std::vector<int>& sent : cases) {
+        QTemporaryDir folder;
+        const pid_t pid = StartAtTheFiltersMessage(folder.path());
+        ASSERT_GT(pid, 0);
+        for (int signal : sent)
+            kill(pid, signal);
+        const int status = EndsWithinASecond(pid);
+        EXPECT_TRUE(status != -1 && WIFEXITED(status) && WEXITSTATUS(status) == 0)
+            << "signal " << sent[0] << (sent.size() > 1 ? " and another" : "") << ", status " << status;
+    }
 }
 
 TEST(MainWindowStartUp, FilterListShowsTheFiltersBesideTheProgram)

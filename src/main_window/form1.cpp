@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QDir>
 #include <QFrame>
 #include <QMenuBar>
@@ -21,6 +20,7 @@
 #include "platform/file_list.h"
 #include "platform/menu_bar.h"
 #include "platform/picture_buffer.h"
+#include "platform/program_end.h"
 #include "platform/single_window.h"
 #include "platform/style.h"
 #include "platform/tab_control.h"
@@ -71,7 +71,7 @@ Form1::Form1(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), dialogs_(
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Glimmerdeck - Version 1.8"));
     setWindowIcon(QIcon(QPixmap::fromImage(artwork::AppIcon())));
-    endProgram = [] { QCoreApplication::exit(0); };
+    endProgram = EndProgram;
     openTipOfDay = [this] { frmTip::Open(tipWindow, this); };
 
     client = new QWidget(this);

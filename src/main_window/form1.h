@@ -1,7 +1,8 @@
 #pragma once
 // The main window: the bins, the layers, the toolbar, the menu bar and the
-// tab control with the tools. Each handler keeps the name of its control and
-// event (quit_Click, ToolPick_Click) so code and behaviour read side by side.
+// tab control with the tools. Each handler is named after its control and
+// event (quit_Click, ToolPick_Click), so a control's handlers are found by
+// its name.
 #include <array>
 #include <functional>
 #include <memory>

@@ -3,6 +3,7 @@
 #include "main_window/form1.h"
 #include "platform/dialogs.h"
 #include "platform/key_conventions.h"
+#include "platform/program_end.h"
 
 int main(int argc, char** argv)
 {
@@ -15,5 +16,7 @@ int main(int argc, char** argv)
     dialogs.setParent(&form);
     form.CloseOnEndSignals();
     form.Form_Load();
-    return app.exec();
+    // An end signal during start-up (the Filters message) has already ended
+    // the program: the main loop then does not start.
+    return RunMainLoop();
 }

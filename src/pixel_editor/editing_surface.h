@@ -29,12 +29,13 @@ public:
     // Paints the current brush with its top-left block at the block under
     // (X, Y). Does not refresh the surface.
     void PaintBrushAt(float X, float Y, Colour colour);
-    // PixBackup.Picture = PixEditPic.Image
+    // PixBackup takes the surface's image as its picture.
     void TakeUndoPoint();
-    // PixEditPic.Picture = PixBackup.Image (the surface as at the undo point).
+    // The surface takes PixBackup's image as its picture (the surface as at
+    // the undo point).
     void RestoreFromUndoPoint();
-    // Undo: PixEditPic.Picture = PixBackup.Picture, the picture the undo
-    // point took, whatever was drawn on it since.
+    // Undo: the surface takes PixBackup's picture, the one the undo point
+    // took, whatever was drawn on PixBackup since.
     void Undo();
     // Clear All: wipes what was drawn on the undo point (its picture stays)
     // and puts blank on the surface.

@@ -3,6 +3,8 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+#include "platform/program_end.h"
+
 namespace {
 
 // The message box wraps its text only between words, so a long path would
@@ -38,6 +40,9 @@ QString WrapsAnywhere(const QString& text)
 
 MsgAnswer QtDialogs::MsgBox(const QString& text, MsgButtons buttons, const QString& title)
 {
+    // Once the program is ending, no question is asked: the refusing answer.
+    if (ProgramEnding())
+        return buttons == MsgButtons::YesNo ? MsgAnswer::No : MsgAnswer::OK;
     QMessageBox box(parent_);
     box.setWindowTitle(title.isEmpty() ? kAppTitle : title);
     box.setText(WrapsAnywhere(text));
@@ -53,6 +58,8 @@ MsgAnswer QtDialogs::MsgBox(const QString& text, MsgButtons buttons, const QStri
 
 std::optional<QString> QtDialogs::ShowOpen()
 {
+    if (ProgramEnding())
+        return std::nullopt;
     const QString name = QFileDialog::getOpenFileName(parent_);
     if (name.isEmpty())
         return std::nullopt;
@@ -61,6 +68,8 @@ std::optional<QString> QtDialogs::ShowOpen()
 
 std::optional<QString> QtDialogs::ShowSave()
 {
+    if (ProgramEnding())
+        return std::nullopt;
     // The program asks its own questions about existing files, so the
     // dialog does not.
     const QString name =

@@ -10,8 +10,21 @@ namespace {
 
 constexpr int kSignals[3] = {SIGTERM, SIGINT, SIGHUP};
 
-// The end of the pair the handler writes to; -1 when no EndSignals lives.
+// The socket pair from the handler to the event loop. The first EndSignals
+// makes it and it stays open for the life of the process: a handler may run
+// on another thread while the handlers are being put back, and its write
+// must land in this pair, never in a file that was given the same number.
+int gPair[2] = {-1, -1};
 volatile sig_atomic_t gWriteFd = -1;
+bool gWatching = false;
+
+bool OpenPair()
+{
+    if (gPair[0] < 0 && socketpair(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0, gPair) != 0)
+        return false;
+    gWriteFd = gPair[1];
+    return true;
+}
 
 void OnEndSignal(int signal)
 {
@@ -27,13 +40,13 @@ void OnEndSignal(int signal)
 
 EndSignals::EndSignals(std::function<void()> onSignal) : onSignal_(std::move(onSignal))
 {
-    if (gWriteFd >= 0 || socketpair(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0, fds_) != 0)
+    if (gWatching || !OpenPair())
         return;
-    gWriteFd = fds_[1];
-    notifier_ = std::make_unique<QSocketNotifier>(fds_[0], QSocketNotifier::Read);
+    gWatching = true;
+    notifier_ = std::make_unique<QSocketNotifier>(gPair[0], QSocketNotifier::Read);
     QObject::connect(notifier_.get(), &QSocketNotifier::activated, notifier_.get(), [this] {
         char bytes[64];
-        while (::read(fds_[0], bytes, sizeof bytes) > 0) {
+        while (::read(gPair[0], bytes, sizeof bytes) > 0) {
         }
         if (onSignal_)
             onSignal_();
@@ -58,8 +71,6 @@ EndSignals::~EndSignals()
         return;
     for (int i = 0; i < 3; ++i)
         sigaction(kSignals[i], &saved_[i], nullptr);
-    gWriteFd = -1;
     notifier_.reset();
-    close(fds_[0]);
-    close(fds_[1]);
+    gWatching = false;
 }

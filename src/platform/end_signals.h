@@ -13,7 +13,7 @@ class QSocketNotifier;
 // watches, so the program ends through its own code (a file being written
 // can be dropped, the older one kept). A signal the program was started
 // ignoring (nohup) stays ignored. One at a time in a process; its end puts
-// the handlers found before back.
+// the handlers found before back (the socket pair stays open).
 class EndSignals {
 public:
     explicit EndSignals(std::function<void()> onSignal);
@@ -23,7 +23,6 @@ public:
 
 private:
     std::function<void()> onSignal_;
-    int fds_[2] = {-1, -1};
     std::unique_ptr<QSocketNotifier> notifier_;
     struct sigaction saved_[3] {};
 };

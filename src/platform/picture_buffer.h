@@ -67,7 +67,7 @@ public:
     // Whole-image assignment: the picture becomes a copy of img, what was
     // drawn is dropped, and onChange runs before this returns.
     void setPicture(const QImage& img);
-    // Sets Height, then Width, then Picture = img: the same result without
+    // Sets Height, then Width, then setPicture(img): the same result without
     // first building the resized image that the assignment drops anyway.
     void setSizeAndPicture(int width, int height, const QImage& img);
     // Drops the picture (an empty picture), leaving the background colour.
@@ -106,8 +106,9 @@ public:
     // Repaints the buffer on screen from its image (at the next turn of the
     // event loop; handlers return at once, so nobody sees the difference).
     void Refresh() { update(); }
-    // Draws a whole picture over the image at (0, 0), pixel for pixel, as a
-    // loop of SetPixel would: it raises nothing. Parts beyond the image are cut.
+    // Draws a whole picture over the image at (0, 0), pixel for pixel. It is
+    // drawing, not an assignment: it raises nothing, and the Picture stays.
+    // Parts beyond the image are cut.
     void DrawPixels(QImage img);
     // Gives the buffer img's size and draws img over all of it: the same as
     // setting Height and Width and then DrawPixels, without first filling
@@ -126,13 +127,13 @@ public:
     // touched since they last looked.
     uint64_t revision() const { return revision_; }
 
-    // Copies the rectangle r of the image that `Picture = src` would give into
+    // Copies the rectangle r of the image that setPicture(src) would give into
     // this image, and takes src as the picture, raising onChange. The caller
     // guarantees that the rest of this image already equals it.
     void restoreRectFrom(const QImage& src, const QRect& r);
 
     // For a command that rewrites the image from src and then gives the
-    // result to copy as its picture (copy.Picture = Image), as a flip does.
+    // result to copy as its picture (copy.setPicture(Image())), as a flip does.
     // rewrite(dst, src) writes dst; every pixel inside `rewritten` is
     // written, so a blit kept beside the image there is dropped rather than
     // joined. When src is this image's own pixels (a bin and its clean copy
@@ -147,8 +148,8 @@ public:
     static constexpr QRgb ToQRgb(Colour c) { return ColourToQRgb(c); }
     static constexpr Colour FromQRgb(QRgb p) { return ColourFromQRgb(p); }
 
-    // Handlers with the old arguments: Button (1 left, 2 right, 4 middle; a
-    // move reports the sum held), Shift (1 Shift, 2 Ctrl, 4 Alt), X and Y in
+    // The mouse handlers receive Button (1 left, 2 right, 4 middle; a move
+    // reports the sum held), Shift (1 Shift, 2 Ctrl, 4 Alt), and X and Y in
     // the buffer's own pixels. A press keeps the mouse: while a button is held
     // moves keep coming here with positions outside the buffer. When the
     // buffer moves or changes size under a pointer that rests on it, a move

@@ -119,8 +119,8 @@ void TextureBins::savetexset_Click()
 namespace {
 
 // Source row y of src goes to row H - 1 - y of dst, its first W pixels: rows
-// beyond dst are cut, and rows beyond src read as -1 (white), as single pixel
-// reads would.
+// beyond dst are cut, and rows beyond src come out white (-1, the colour a
+// pixel read outside a picture gives).
 void FlipRows(QImage& dst, const QImage& src, int H, int W)
 {
     if (W <= 0)

@@ -282,7 +282,7 @@ void TextureBins::StampLayer(PictureBuffer& layer, int cx, int cy)
             customSetHeight_ = cy + 64;
     }
     Backuppic2->Refresh();
-    rightLink_.Restore(); // Picture2.Picture = Backuppic2.Image
+    rightLink_.Restore(); // Picture2 shows Backuppic2's image
     Picture2->Refresh();
 }
 

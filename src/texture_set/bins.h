@@ -36,7 +36,8 @@ public:
         copy_ = copy;
         valid_ = false;
     }
-    // bin.Picture = copy.Image
+    // Gives the bin the copy's image as its picture: the bin shows the set
+    // without the selector.
     void Restore();
     // Something was drawn on the bin inside r (the selector).
     void DrewOnBin(const QRect& r);
