@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # Fails when an #include breaks the layering of src/: a folder may include
 # itself and folders on lower layers only. Layers, from the bottom:
-#   0 core   1 platform   2 artwork   3 texture_set
-#   4 layer_tools, pixel_editor, windows   5 main_window
+#   0 system   1 core   2 platform   3 artwork   4 texture_set
+#   5 layer_tools, pixel_editor, windows   6 main_window
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
-declare -A rank=([core]=0 [platform]=1 [artwork]=2 [texture_set]=3
-                 [layer_tools]=4 [pixel_editor]=4 [windows]=4 [main_window]=5)
+declare -A rank=([system]=0 [core]=1 [platform]=2 [artwork]=3 [texture_set]=4
+                 [layer_tools]=5 [pixel_editor]=5 [windows]=5 [main_window]=6)
 bad=0
 for dir in "$root"/src/*/; do
   from="$(basename "$dir")"

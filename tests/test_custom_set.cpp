@@ -18,7 +18,7 @@
 #include <gtest/gtest.h>
 
 #include "artwork/artwork.h"
-#include "core/files.h"
+#include "system/files.h"
 #include "core/targa.h"
 #include "harness.h"
 #include "texture_set/bins.h"

@@ -12,7 +12,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include "core/files.h"
+#include "system/files.h"
 #include "core/picture_files.h"
 #include "core/tile_file.h"
 #include "harness.h"

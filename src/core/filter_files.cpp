@@ -7,7 +7,7 @@
 
 #include "core/text_line.h"
 
-#include "core/files.h"
+#include "system/files.h"
 #include "core/picture_files.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include <QImageReader>
 #include <QBuffer>
 
-#include "core/files.h"
+#include "system/files.h"
 
 // A file that notes when a decoder asked it for more bytes than were left.
 // The device itself is unbuffered, so every request a decoder makes arrives

@@ -7,7 +7,7 @@
 #include <QFileInfo>
 
 #include "core/conversions.h"
-#include "core/files.h"
+#include "system/files.h"
 #include "core/text_line.h"
 
 namespace tips {

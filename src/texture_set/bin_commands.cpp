@@ -9,7 +9,7 @@
 #include <QScopeGuard>
 
 #include "core/conversions.h"
-#include "core/files.h"
+#include "system/files.h"
 #include "core/targa.h"
 #include "platform/dialogs.h"
 #include "platform/picture_buffer.h"

@@ -9,7 +9,7 @@
 
 #include "artwork/artwork.h"
 #include "core/conversions.h"
-#include "core/files.h"
+#include "system/files.h"
 #include "core/picture_files.h"
 #include "core/targa.h"
 #include "platform/controls.h"

@@ -4,7 +4,7 @@
 #include <QFileInfo>
 
 #include "artwork/windows_art.h"
-#include "core/files.h"
+#include "system/files.h"
 #include "core/picture_files.h"
 #include "core/tile_file.h"
 #include "platform/controls.h"

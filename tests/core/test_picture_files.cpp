@@ -10,7 +10,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include "core/files.h"
+#include "system/files.h"
 #include "core/picture_files.h"
 #include "harness.h"
 

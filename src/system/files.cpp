@@ -1,4 +1,4 @@
-#include "core/files.h"
+#include "system/files.h"
 
 #include <cerrno>
 #include <climits>
