@@ -6,8 +6,8 @@
 #include <QList>
 
 #include "core/text_line.h"
+#include "system/reading.h"
 
-#include "system/files.h"
 #include "core/picture_files.h"
 
 namespace {
@@ -22,14 +22,19 @@ FilterInstructionsResult Fail(const QString& why) { return FilterInstructionsRes
 
 FilterInstructionsResult ReadFilterInstructions(const QString& path)
 {
-    if (!QFileInfo::exists(path))
+    // Folders, pipes and devices are refused unread.
+    QFile file;
+    switch (OpenForReading(path, file)) {
+    case ReadFault::None:
+        break;
+    case ReadFault::Missing:
         return Fail(QStringLiteral("its file was not found"));
-    // Folders, pipes and devices are refused before anything opens them.
-    if (!IsRegularFile(path))
+    case ReadFault::Folder:
+    case ReadFault::NotAFile:
         return Fail(QStringLiteral("it is not a file"));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    case ReadFault::CannotOpen:
         return Fail(QStringLiteral("its file could not be opened"));
+    }
 
     QByteArray data = file.read(kReadLimit);
     const bool wholeFile = file.atEnd();

@@ -4,11 +4,11 @@
 #include <climits>
 
 #include <QFile>
-#include <QFileInfo>
 #include <QImageReader>
 #include <QBuffer>
 
 #include "system/files.h"
+#include "system/reading.h"
 
 // A file that notes when a decoder asked it for more bytes than were left.
 // The device itself is unbuffered, so every request a decoder makes arrives
@@ -16,11 +16,15 @@
 // decoder that reads a byte at a time costs no system call a byte.
 class PictureFile::WatchedFile : public QIODevice {
 public:
-    explicit WatchedFile(const QString& path) : file_(path) {}
-
-    bool open(OpenMode mode) override
+    // Opens the file at path, or says why not.
+    ReadFault open(const QString& path)
     {
-        return file_.open(QIODevice::ReadOnly) && QIODevice::open(mode | QIODevice::Unbuffered);
+        const ReadFault fault = OpenForReading(path, file_);
+        if (fault == ReadFault::None && !QIODevice::open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
+            file_.close();
+            return ReadFault::CannotOpen;
+        }
+        return fault;
     }
     void close() override
     {
@@ -80,16 +84,18 @@ bool MorePixelsThan(QSize s, qint64 maxPixels) { return qint64(s.width()) * s.he
 
 PictureFile::PictureFile(const QString& path)
 {
-    if (path.isEmpty() || !QFileInfo::exists(path)) {
+    file_ = std::make_unique<WatchedFile>();
+    switch (file_->open(path)) {
+    case ReadFault::None:
+        break;
+    case ReadFault::Missing:
         fault_ = PictureFault::Missing;
         return;
-    }
-    if (!IsRegularFile(path)) {
+    case ReadFault::Folder:
+    case ReadFault::NotAFile:
         fault_ = PictureFault::NotAFile;
         return;
-    }
-    file_ = std::make_unique<WatchedFile>(path);
-    if (!file_->open(QIODevice::ReadOnly)) {
+    case ReadFault::CannotOpen:
         fault_ = PictureFault::CannotOpen;
         return;
     }

@@ -18,15 +18,16 @@ inline constexpr qint64 kMaxPicturePixels = qint64(8192) * 8192;
 enum class PictureFault {
     None,
     Missing,     // no file of that name (or no name)
-    NotAFile,    // a folder, pipe, device or socket: never opened
+    NotAFile,    // a folder, pipe, device or socket: never read
     CannotOpen,  // it exists but could not be opened
     NotAPicture, // not in a format the loader reads (Targa files are texture sets)
     TooLarge,    // more pixels than the caller allows
     Unreadable,  // the decoder failed, or the data ends before the picture does
 };
 
-// One picture file, opened to be decoded once. Only regular files are opened,
-// since opening a named pipe waits for a writer and a device never ends. A
+// One picture file, opened to be decoded once. Only regular files are read
+// (see OpenForReading): a named pipe waits for a writer and a device never
+// ends. A
 // picture whose data ends early is refused, whatever the format's decoder
 // makes of it, so no result ever shows memory that the file did not fill.
 class PictureFile {

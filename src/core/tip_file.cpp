@@ -4,10 +4,9 @@
 #include <cmath>
 
 #include <QFile>
-#include <QFileInfo>
 
 #include "core/conversions.h"
-#include "system/files.h"
+#include "system/reading.h"
 #include "core/text_line.h"
 
 namespace tips {
@@ -65,15 +64,13 @@ QStringList SplitTipLines(const QByteArray& bytes)
 TipFile ReadTipFile(const QString& path)
 {
     TipFile result;
-    const QFileInfo info(path);
-    if (path.isEmpty() || !info.exists() || info.isDir())
+    // Pipes and devices are not tip files; reading one could wait forever.
+    QFile file;
+    const ReadFault fault = OpenForReading(path, file);
+    if (fault == ReadFault::Missing || fault == ReadFault::Folder)
         return result; // Missing
     result.state = TipFileState::Unreadable;
-    // Pipes and devices are not tip files; reading one could wait forever.
-    if (!IsRegularFile(path))
-        return result;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (fault != ReadFault::None)
         return result;
     // One byte past the bound tells whether the file goes on, and whether
     // the cut falls inside a character.

@@ -9,7 +9,7 @@
 
 #include "artwork/artwork.h"
 #include "core/conversions.h"
-#include "system/files.h"
+#include "system/reading.h"
 #include "core/picture_files.h"
 #include "core/targa.h"
 #include "platform/controls.h"
@@ -333,15 +333,13 @@ void TextureBins::Command8_Click()
 
 bool TextureBins::LoadTarga(const QString& strFileName, PictureBuffer& picPictureBox)
 {
-    // Only regular files are opened: opening a named pipe would wait for a
-    // writer, and devices and folders hold no texture set. Opening for
-    // reading never creates a file. The file is read rather than mapped, so
-    // one that shrinks meanwhile just ends early. A file that cannot be
-    // opened or decoded leaves every bin as it was.
-    if (!IsRegularFile(strFileName))
-        return false;
-    QFile file(strFileName);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+    // Only regular files are read: a named pipe would wait for a writer, and
+    // devices and folders hold no texture set. Opening for reading never
+    // creates a file. The file is read rather than mapped, so one that
+    // shrinks meanwhile just ends early. A file that cannot be opened or
+    // decoded leaves every bin as it was.
+    QFile file;
+    if (OpenForReading(strFileName, file, QIODevice::Unbuffered) != ReadFault::None)
         return false;
     std::optional<QImage> picture = ReadTarga(file);
     file.close();
