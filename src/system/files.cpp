@@ -1,5 +1,6 @@
 #include "system/files.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -10,18 +11,12 @@
 #include <sys/stat.h>
 #include <sys/xattr.h>
 #include <unistd.h>
+#include <utility>
+#include <vector>
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QRandomGenerator>
-
-bool IsRegularFile(const QString& path)
-{
-    // QFileInfo reports a file only for S_ISREG after following links.
-    const QFileInfo info(path);
-    return info.exists() && info.isFile();
-}
 
 QString FileErrorText(int error)
 {
@@ -39,6 +34,11 @@ QString FileErrorText(int error)
         return QStringLiteral("the file was moved or removed while it was written");
     case kTooLargeInPlace:
         return QStringLiteral("the file is too large to be written over where it lies");
+    case kReadOnlyFile:
+        return QStringLiteral("the file is read-only");
+    case kAttributesUnreadable:
+        return QStringLiteral("the file has extended attributes that cannot be read, "
+                              "and a saved file would lose them");
     case ENOSPC:
         return QStringLiteral("no space left on the disk");
     case EDQUOT:
@@ -104,16 +104,6 @@ int Gone(int error) { return error == ENOENT ? kMovedAway : error; }
 
 bool SameFile(const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
 
-// Opens the folder of path (relative to the folder at) and gives its last
-// name; -1 with errno telling why.
-int OpenFolderOf(int at, const QByteArray& path, QByteArray* name)
-{
-    const qsizetype slash = path.lastIndexOf('/');
-    *name = path.mid(slash + 1);
-    const QByteArray folder = slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : path.left(slash);
-    return openat(at, folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-}
-
 // The kernel's rule for links in shared folders (its protected_symlinks
 // setting), applied whatever that setting is: in a sticky folder that all
 // may write, only a link of the follower or of the folder's owner is
@@ -127,50 +117,129 @@ bool RefusedLink(int dir, const struct stat& link)
            link.st_uid != folder.st_uid;
 }
 
-// The inode flags of an open file or folder (0 where the filesystem keeps
-// none).
-int InodeFlags(int fd)
+// Whether the file or folder behind fd is immutable or append-only. statx
+// tells it from a descriptor that only finds the file (O_PATH), so neither
+// read permission nor an open of the file is needed; where the filesystem
+// reports no such attributes through statx, its inode flags are asked.
+bool Frozen(int fd)
 {
+    struct statx sx;
+    constexpr quint64 kFrozen = STATX_ATTR_IMMUTABLE | STATX_ATTR_APPEND;
+    if (statx(fd, "", AT_EMPTY_PATH, 0, &sx) == 0 && (sx.stx_attributes_mask & kFrozen) == kFrozen)
+        return sx.stx_attributes & kFrozen;
+    const QByteArray proc = "/proc/self/fd/" + QByteArray::number(fd);
+    const int open = ::open(proc.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     int flags = 0;
-    return ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0 ? flags : 0;
+    if (open >= 0) {
+        if (ioctl(open, FS_IOC_GETFLAGS, &flags) != 0)
+            flags = 0;
+        close(open);
+    }
+    return flags & (FS_IMMUTABLE_FL | FS_APPEND_FL);
 }
 
-// Where a write to path lands: *dir (opened) and *name in it, following links
-// at the last name, existing or not; *st the file found there (*exists).
-// 0, or why it must not be written.
+// A descriptor that only finds a file or folder: it needs search permission
+// on the folder it is in and nothing on the file itself.
+int Find(int at, const char* name) { return openat(at, name, O_PATH | O_NOFOLLOW | O_CLOEXEC); }
+
+// The names of a path, in order; an empty name stands for the folder of
+// the slash before it (so "a/" ends in one, and "/" is two).
+QList<QByteArray> Names(const QByteArray& path) { return path.split('/'); }
+
+// Where a write to path lands: *dir, a descriptor that finds its folder,
+// and *name in it; *st the file found there (*exists). 0, or why it must not
+// be written.
+//
+// The path is walked one name at a time through descriptors, as the kernel
+// walks it, with the permissions the kernel checks at each step (search
+// permission on every folder passed through, none needed to read one).
+// Every link met, whether it stands for a folder of the path or for the
+// file itself, is read through the descriptor that was checked and followed
+// here, under the shared-folder rule (RefusedLink): no link is followed by
+// the kernel, so none can be swapped in between a check and its use.
 int Resolve(const QByteArray& path, int* dir, QByteArray* name, struct stat* st, bool* exists)
 {
     *exists = false;
     if (path.isEmpty())
         return ENOENT;
-    *dir = OpenFolderOf(AT_FDCWD, path, name);
+    *dir = open(path.startsWith('/') ? "/" : ".", O_PATH | O_DIRECTORY | O_CLOEXEC);
     if (*dir < 0)
         return errno;
-    for (int depth = 0; depth < 40; ++depth) {
-        if (name->isEmpty() || *name == "." || *name == "..")
-            return EISDIR;
-        if (fstatat(*dir, name->constData(), st, AT_SYMLINK_NOFOLLOW) != 0)
-            return errno == ENOENT ? 0 : errno;
-        if (!S_ISLNK(st->st_mode)) {
-            *exists = true;
-            return S_ISREG(st->st_mode) ? 0 : NotRegular(st->st_mode);
-        }
-        if (RefusedLink(*dir, *st))
-            return kSharedFolderLink;
-        QByteArray link(qsizetype(st->st_size > 0 ? st->st_size : PATH_MAX) + 1, '\0');
-        const ssize_t n = readlinkat(*dir, name->constData(), link.data(), size_t(link.size()));
-        if (n <= 0 || n >= link.size())
-            return n < 0 ? Gone(errno) : EIO;
-        link.truncate(n);
-        QByteArray next;
-        const int folder = OpenFolderOf(link.startsWith('/') ? AT_FDCWD : *dir, link, &next);
-        if (folder < 0)
-            return errno;
+    QList<QByteArray> names = Names(path);
+    if (path.startsWith('/'))
+        names.removeFirst();
+    // Lost on the way: the message then shows the path as given.
+    auto lost = [&](int error) {
         close(*dir);
-        *dir = folder;
+        *dir = -1;
+        return error;
+    };
+    int links = 0;
+    while (!names.isEmpty()) {
+        const QByteArray next = names.takeFirst();
+        const bool last = names.isEmpty();
+        if (last && (next.isEmpty() || next == "." || next == ".."))
+            return EISDIR;
+        if (next.isEmpty() || next == ".")
+            continue;
         *name = next;
+        // ".." is taken from the folder reached so far, links followed, as
+        // the kernel takes it.
+        const int found = Find(*dir, next.constData());
+        if (found < 0) {
+            if (!last)
+                return lost(errno);
+            return errno == ENOENT ? 0 : errno; // nothing there yet: a new file
+        }
+        struct stat at;
+        if (fstat(found, &at) != 0) {
+            const int error = errno;
+            close(found);
+            return lost(error);
+        }
+        if (S_ISLNK(at.st_mode)) {
+            if (++links > 40) {
+                close(found);
+                return lost(ELOOP);
+            }
+            if (RefusedLink(*dir, at)) {
+                close(found);
+                return kSharedFolderLink;
+            }
+            QByteArray link(qsizetype(at.st_size > 0 ? at.st_size : PATH_MAX) + 1, '\0');
+            const ssize_t n = readlinkat(found, "", link.data(), size_t(link.size()));
+            close(found);
+            if (n <= 0 || n >= link.size())
+                return lost(n < 0 ? Gone(errno) : n == 0 ? ENOENT : EIO);
+            link.truncate(n);
+            // The link's names take its place in the path; one that starts
+            // at the root starts the walk there again.
+            QList<QByteArray> linked = Names(link);
+            if (link.startsWith('/')) {
+                linked.removeFirst();
+                const int root = open("/", O_PATH | O_DIRECTORY | O_CLOEXEC);
+                if (root < 0)
+                    return lost(errno);
+                close(*dir);
+                *dir = root;
+            }
+            names = linked + names;
+            continue;
+        }
+        if (last) {
+            close(found);
+            *st = at;
+            *exists = true;
+            return S_ISREG(at.st_mode) ? 0 : NotRegular(at.st_mode);
+        }
+        if (!S_ISDIR(at.st_mode)) {
+            close(found);
+            return lost(ENOTDIR);
+        }
+        close(*dir);
+        *dir = found;
     }
-    return ELOOP;
+    return EISDIR; // not reached: the last name returns
 }
 
 // Flushes fd to the disk, again when a signal interrupts it; 0 or why not.
@@ -180,6 +249,30 @@ int Sync(int fd)
         if (errno != EINTR)
             return errno;
     return 0;
+}
+
+int FlushByFsync(int fd) { return fsync(fd); }
+FolderFlush gFolderFlush = FlushByFsync;
+
+// Flushes the entries of the folder that dir finds to the disk, so that a
+// rename in it is kept; 0 or why not. The folder is opened for reading only
+// for this: a saver who may enter and write it but not list it (modes 0711,
+// 0733 or 0300) cannot open it so, and a filesystem may not flush folders
+// at all (EINVAL, ENOTSUP). Either way the file itself was flushed before
+// the rename and the rename is done, so that is no failure.
+int SyncFolder(int dir)
+{
+    const int fd = openat(dir, ".", O_RDONLY | O_DIRECTORY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return 0;
+    int error = 0;
+    while (gFolderFlush(fd) != 0)
+        if (errno != EINTR) {
+            error = errno == EINVAL || errno == ENOTSUP || errno == EOPNOTSUPP ? 0 : errno;
+            break;
+        }
+    close(fd);
+    return error;
 }
 
 // 0 once every byte is written (at offset, or at the file position when
@@ -246,64 +339,79 @@ bool ReadSized(QByteArray& out, Read read)
     return false;
 }
 
+// The extended attributes of a file, its access list among them: names and
+// values.
+using Attributes = std::vector<std::pair<QByteArray, QByteArray>>;
+
+// Reads every extended attribute of old into *out. A file opened only to be
+// found (not readable: the saver may not read it) has them read through its
+// name in /proc, which leads to it alone. 0, or why not: an attribute the
+// system lists that cannot be read (a user attribute of a file its owner
+// may only write, say) would be lost by the save, which then fails.
+int ReadAttributes(int old, bool readable, Attributes* out)
+{
+    out->clear();
+    const QByteArray proc = "/proc/self/fd/" + QByteArray::number(old);
+    QByteArray names;
+    if (!ReadSized(names, [&](char* b, std::size_t n) {
+            return readable ? flistxattr(old, b, n) : listxattr(proc.constData(), b, n);
+        }))
+        return errno == ENOTSUP ? 0 : kAttributesUnreadable;
+    for (const QByteArray& name : names.split('\0')) {
+        if (name.isEmpty())
+            continue;
+        QByteArray value;
+        if (!ReadSized(value, [&](char* b, std::size_t n) {
+                return readable ? fgetxattr(old, name.constData(), b, n) : getxattr(proc.constData(), name.constData(), b, n);
+            })) {
+            if (errno == ENODATA) // removed meanwhile
+                continue;
+            return kAttributesUnreadable;
+        }
+        out->emplace_back(name, value);
+    }
+    return 0;
+}
+
 // Gives the new file (fd) what the user set on the old one (old, the file
 // that was checked): owner and group, then the permissions, then the
-// extended attributes. A change of owner clears set-id bits, so the
-// permissions come after it, and the access-control list after them, since
-// setting the permissions rewrites its mask. An access list that cannot be
-// read fails the save before the permissions could open the group to the
-// list's mask. Returns 0, or why it failed.
-int TakeOver(int fd, int old, bool readable)
+// extended attributes read from it. A change of owner clears set-id bits,
+// so the permissions come after it, and the access-control list after them,
+// since setting the permissions rewrites its mask. Returns 0, or why it
+// failed; the old file is untouched either way.
+int TakeOver(int fd, int old, const Attributes& attributes)
 {
     struct stat st;
     if (fstat(old, &st) != 0)
         return errno;
     if (fchown(fd, st.st_uid, st.st_gid) != 0)
         return errno;
-    // A file opened only to be found (not readable by the saver) has its
-    // attributes read through its name in /proc, which leads to it alone.
-    const QByteArray proc = "/proc/self/fd/" + QByteArray::number(old);
-    auto get = [&](const char* key) {
-        return [&, key](char* b, std::size_t n) {
-            return readable ? fgetxattr(old, key, b, n) : getxattr(proc.constData(), key, b, n);
-        };
-    };
-    QByteArray names;
-    if (!ReadSized(names, [&](char* b, std::size_t n) {
-            return readable ? flistxattr(old, b, n) : listxattr(proc.constData(), b, n);
-        })) {
-        if (errno != ENOTSUP)
-            return errno;
-        names.clear();
-    }
-    const QList<QByteArray> list = names.split('\0');
-    QByteArray acl;
-    bool hasAcl = list.contains(kAccessAcl);
-    if (hasAcl && !ReadSized(acl, get(kAccessAcl))) {
-        if (errno != ENODATA) // ENODATA: removed meanwhile
-            return errno;
-        hasAcl = false;
-    }
+    const auto acl = std::find_if(attributes.begin(), attributes.end(),
+                                  [](const auto& a) { return a.first == kAccessAcl; });
     // An access list the folder's default gave the new file, which the old
     // file does not have, would open it to others.
-    if (!hasAcl && fremovexattr(fd, kAccessAcl) != 0 && errno != ENODATA && errno != ENOTSUP)
+    if (acl == attributes.end() && fremovexattr(fd, kAccessAcl) != 0 && errno != ENODATA && errno != ENOTSUP)
         return errno;
     if (fchmod(fd, st.st_mode & 07777) != 0)
         return errno;
-    if (hasAcl && fsetxattr(fd, kAccessAcl, acl.constData(), std::size_t(acl.size()), 0) != 0)
-        return errno;
-    for (const QByteArray& name : list) {
-        QByteArray value;
-        if (name.isEmpty() || name == kAccessAcl || !ReadSized(value, get(name.constData())))
-            continue; // gone meanwhile, or not the saver's to read
-        // Carried where the system lets the saver set it (security.* and
-        // trusted.* ones only for root).
-        (void)fsetxattr(fd, name.constData(), value.constData(), std::size_t(value.size()), 0);
+    for (const auto& [name, value] : attributes) {
+        if (fsetxattr(fd, name.constData(), value.constData(), std::size_t(value.size()), 0) == 0)
+            continue;
+        // Security attributes belong to the system (a label its policy gives
+        // every new file, an integrity hash of the new content): it sets
+        // them itself, and refuses them to the saver.
+        if (!name.startsWith("security."))
+            return errno;
     }
     return 0;
 }
 
 } // namespace
+
+FolderFlush SetFolderFlush(FolderFlush flush)
+{
+    return std::exchange(gFolderFlush, flush ? flush : FlushByFsync);
+}
 
 bool CanReplace(const QString& path)
 {
@@ -348,22 +456,29 @@ FileReplacement::FileReplacement(const QString& path) : path_(QFile::encodeName(
         // A read-only file stays read-only, for the administrator too: it is
         // not replaced behind the user's back.
         if ((now.st_mode & 0222) == 0) {
-            fail(EACCES);
+            fail(kReadOnlyFile);
             return;
         }
         if (faccessat(dir_, name_.constData(), W_OK, AT_EACCESS) != 0) {
             fail(Gone(errno));
             return;
         }
-        if (oldReadable_ && (InodeFlags(old_) & (FS_IMMUTABLE_FL | FS_APPEND_FL))) {
+        if (Frozen(old_)) {
             fail(EPERM);
+            return;
+        }
+        // Attributes that cannot be read could not be carried over: the save
+        // fails before anything is made.
+        Attributes attributes;
+        if (const int error = ReadAttributes(old_, oldReadable_, &attributes)) {
+            fail(error);
             return;
         }
         createMode = 0600 & now.st_mode;
     }
     // A folder that only allows adding keeps any new file for good: none is
     // made there, the existing file is written over in place.
-    if (InodeFlags(dir_) & (FS_APPEND_FL | FS_IMMUTABLE_FL)) {
+    if (Frozen(dir_)) {
         if (exists)
             openInPlace();
         else
@@ -472,9 +587,9 @@ bool FileReplacement::commitInPlace()
         int back = WriteAll(fd_, old.constData(), std::size_t(old.size()), 0);
         if (back == 0 && ftruncate(fd_, off_t(old.size())) != 0)
             back = errno;
-        if (back == 0)
-            back = Sync(fd_);
-        outcome_ = back == 0 ? Outcome::WrittenBack : Outcome::Damaged;
+        // Written back but not flushed: the old bytes are in the file, only
+        // the disk has not confirmed them.
+        outcome_ = back != 0 ? Outcome::Damaged : Sync(fd_) == 0 ? Outcome::WrittenBack : Outcome::WrittenBackUnconfirmed;
         return fail(error);
     }
     // Every byte is on the disk; a failing close changes nothing of that.
@@ -487,7 +602,12 @@ bool FileReplacement::commitInPlace()
 bool FileReplacement::commitByRename()
 {
     if (old_ >= 0) {
-        if (const int error = TakeOver(fd_, old_, oldReadable_))
+        // Read again: what the user set meanwhile is kept too.
+        Attributes attributes;
+        int error = ReadAttributes(old_, oldReadable_, &attributes);
+        if (error == 0)
+            error = TakeOver(fd_, old_, attributes);
+        if (error != 0)
             return fail(Gone(error));
     }
     // Everything written must be on the disk before the name moves: a disk
@@ -516,7 +636,7 @@ bool FileReplacement::commitByRename()
     temp_.clear();
     // The rename itself reaches the disk with the folder's entries; until
     // the disk has said so, the save is not done.
-    if (const int error = Sync(dir_)) {
+    if (const int error = SyncFolder(dir_)) {
         outcome_ = Outcome::Unconfirmed;
         return fail(error);
     }
@@ -542,6 +662,9 @@ QString FileReplacement::errorText() const
         break;
     case Outcome::WrittenBack:
         text += QStringLiteral("; the file's old content was written back");
+        break;
+    case Outcome::WrittenBackUnconfirmed:
+        text += QStringLiteral("; the file's old content was written back, but the disk did not confirm it");
         break;
     case Outcome::Damaged:
         text += QStringLiteral("; the file's old content could not be written back, so the file may be incomplete");

@@ -1,15 +1,10 @@
 #pragma once
-// Checks made on a file before anything opens it, and writing a file whole
-// or not at all.
+// Writing a file whole or not at all, and the checks made on it before
+// anything is written.
 #include <cstddef>
 
 #include <QByteArray>
 #include <QString>
-
-// True when path names a regular file (or a link to one). Pipes, devices,
-// sockets and folders are refused before anything opens them: opening a
-// named pipe for reading blocks until a writer appears.
-bool IsRegularFile(const QString& path);
 
 // True when a file may be written at path: nothing is there yet (a link
 // that leads nowhere counts as nothing), or, after following links, a
@@ -24,6 +19,8 @@ inline constexpr int kSharedFolderLink = -2; // a link of another user in a shar
 inline constexpr int kBecameLink = -3;       // the name was given to a link meanwhile
 inline constexpr int kMovedAway = -4;        // the file or the new file was moved or removed
 inline constexpr int kTooLargeInPlace = -5;  // too large to be written over in place
+inline constexpr int kReadOnlyFile = -6;      // the file is read-only
+inline constexpr int kAttributesUnreadable = -7; // attributes the save would lose
 
 // A short text for a user that completes "... could not be written: ...",
 // such as "no space left on the disk" or "permission denied".
@@ -34,30 +31,39 @@ QString FileErrorText(int error);
 // it), then the rest as given.
 QString ShownPath(const QString& path);
 
-// Writes a file whole or not at all. The folder of the target is opened once
-// and everything happens through it (the checks, the new file, the rename),
-// so a folder renamed during the save changes nothing: the file lands in
-// that folder under its new name.
+// Writes a file whole or not at all.
 //
-// A link at the name is followed, and the file it leads to is replaced while
-// the link stays; but never a link in a shared folder (sticky and writable by
-// all, such as the temporary folder) whose owner is neither the saver nor the
+// The path is walked one name at a time, as the kernel walks it and with
+// the permissions it checks: a folder the saver may enter but not list
+// (0711, 0733, 0300) is no obstacle. The folder of the target is then held
+// by a descriptor and everything happens through it (the checks, the new
+// file, the rename), so a folder renamed during the save changes nothing:
+// the file lands in that folder under its new name.
+//
+// Links are followed wherever they stand in the path, folders included, and
+// a link at the name leads to the file that is replaced while the link
+// stays; but never a link in a shared folder (sticky and writable by all,
+// such as the temporary folder) whose owner is neither the saver nor the
 // folder's owner, whatever the system's own setting for such links: another
 // user could have planted it to make the save overwrite or create a file of
 // the saver's elsewhere. Such a save is refused and writes nothing.
 //
-// Usually the bytes go to a new file with a short name beside the target;
-// commit() flushes it to the disk and only then renames it over the target,
-// so a failed write, a full disk or an abandoned save leaves any older file
-// byte for byte as it was. Unlike QSaveFile, nothing is buffered, so every
-// write that the disk refuses is seen, and names of any length the
-// filesystem takes can be replaced. The new file is private while it is
-// written (no more open than the old file), then takes the old file's owner,
-// group, permissions and extended attributes (its access-control list among
-// them; an old list that cannot be read fails the save). Other hard links to
-// the old file keep the old content: the new file takes the name saved to.
-// A new target gets the permissions any new file gets from the umask and
-// the folder.
+// Usually the bytes go to a new file beside the target, named
+// ".glimmerdeck-<letters and digits>.tmp"; commit() flushes it to the disk
+// and only then renames it over the target, so a failed write, a full disk
+// or an abandoned save leaves any older file byte for byte as it was. Unlike
+// QSaveFile, nothing is buffered, so every write that the disk refuses is
+// seen, and names of any length the filesystem takes can be replaced. The
+// new file is private while it is written (no more open than the old file),
+// then takes the old file's owner, group, permissions and extended
+// attributes (its access-control list among them). Attributes that cannot be
+// read or set fail the save before the old file is touched, rather than
+// being lost. Other hard links to the old file keep the old content: the
+// new file takes the name saved to. A new target gets the permissions any
+// new file gets from the umask and the folder. After the rename the
+// folder's entries are flushed too, where the saver may open the folder to
+// read it and its filesystem flushes folders; where not, the flushed file
+// under its new name is the save.
 //
 // Where the new file could not take over the old file's owner and group (a
 // user saving over a file of another user that they may write), or could
@@ -68,18 +74,27 @@ QString ShownPath(const QString& path);
 // bytes are then kept in memory until commit() (up to kInPlaceLimit), which
 // reads the old bytes, writes the new ones over them, cuts the file to
 // length and flushes it; when any of that fails, the old bytes are written
-// back and the error says so. A crash or power cut in the middle of that
-// write can leave the file with the new bytes in front and the old ones
-// after them, or cut short; nothing is ever left beside it. This needs read
-// and write permission on the file. No new file is made in a folder that
-// only allows adding, since it could never be removed again: a new name
-// there is refused.
+// back and the error says so. This needs read and write permission on the
+// file. No new file is made in a folder that only allows adding, since it
+// could never be removed again: a new name there is refused.
+//
+// What a save killed in the middle (or cut off by a crash or a power cut)
+// can leave:
+// - by rename: the old file as it was, and beside it the hidden new file
+//   ".glimmerdeck-<letters and digits>.tmp", holding any part of the new
+//   set up to the whole of it, until someone removes it; or, killed after
+//   the rename, the whole new file;
+// - in place: the new bytes in front and the old ones after them, or the
+//   file cut short; and, killed while the old bytes are written back after
+//   a failure, old bytes in front and new ones after them. Nothing is left
+//   beside the file.
 class FileReplacement {
 public:
     static constexpr std::size_t kInPlaceLimit = std::size_t(64) << 20;
 
-    // Refuses (ok() false, nothing created) targets that CanReplace refuses
-    // and read-only files (by their permissions: the administrator too).
+    // Refuses (ok() false, nothing created) targets that CanReplace refuses,
+    // read-only files (by their permissions: the administrator too) and
+    // files whose attributes cannot be read.
     explicit FileReplacement(const QString& path);
     ~FileReplacement();
     FileReplacement(const FileReplacement&) = delete;
@@ -107,14 +122,14 @@ public:
     QString shownPath() const;
 
 private:
-    enum class Outcome { Untouched, WrittenBack, Damaged, Unconfirmed };
+    enum class Outcome { Untouched, WrittenBack, WrittenBackUnconfirmed, Damaged, Unconfirmed };
     bool fail(int error);
     bool openInPlace();
     bool commitInPlace();
     bool commitByRename();
 
     QByteArray path_;   // the name as given
-    int dir_ = -1;      // the folder of the target, links followed
+    int dir_ = -1;      // finds the folder of the target, links followed (O_PATH)
     QByteArray name_;   // the target's name in dir_
     int old_ = -1;      // the existing file that was checked, or -1
     bool oldReadable_ = false;
@@ -130,3 +145,10 @@ private:
 // older file then left as it was and *why (when given) telling the cause.
 // *shown (when given) gets the file as the system resolved it.
 bool ReplaceFile(const QString& path, const QByteArray& bytes, QString* why = nullptr, QString* shown = nullptr);
+
+// For tests: the call that flushes an open folder to the disk (fsync unless
+// set; 0, or -1 with errno), so that answers no filesystem here gives
+// (EINVAL, EIO) can be tried. Gives back the call it replaces; nullptr sets
+// fsync again.
+using FolderFlush = int (*)(int fd);
+FolderFlush SetFolderFlush(FolderFlush flush);
