@@ -242,17 +242,17 @@ int Resolve(const QByteArray& path, int* dir, QByteArray* name, struct stat* st,
     return EISDIR; // not reached: the last name returns
 }
 
+int FlushByFsync(int fd) { return fsync(fd); }
+DiskFlush gDiskFlush = FlushByFsync;
+
 // Flushes fd to the disk, again when a signal interrupts it; 0 or why not.
 int Sync(int fd)
 {
-    while (fsync(fd) != 0)
+    while (gDiskFlush(fd) != 0)
         if (errno != EINTR)
             return errno;
     return 0;
 }
-
-int FlushByFsync(int fd) { return fsync(fd); }
-FolderFlush gFolderFlush = FlushByFsync;
 
 // Flushes the entries of the folder that dir finds to the disk, so that a
 // rename in it is kept; 0 or why not. The folder is opened for reading only
@@ -265,14 +265,9 @@ int SyncFolder(int dir)
     const int fd = openat(dir, ".", O_RDONLY | O_DIRECTORY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return 0;
-    int error = 0;
-    while (gFolderFlush(fd) != 0)
-        if (errno != EINTR) {
-            error = errno == EINVAL || errno == ENOTSUP || errno == EOPNOTSUPP ? 0 : errno;
-            break;
-        }
+    int error = Sync(fd);
     close(fd);
-    return error;
+    return error == EINVAL || error == ENOTSUP || error == EOPNOTSUPP ? 0 : error;
 }
 
 // 0 once every byte is written (at offset, or at the file position when
@@ -408,10 +403,7 @@ int TakeOver(int fd, int old, const Attributes& attributes)
 
 } // namespace
 
-FolderFlush SetFolderFlush(FolderFlush flush)
-{
-    return std::exchange(gFolderFlush, flush ? flush : FlushByFsync);
-}
+DiskFlush SetDiskFlush(DiskFlush flush) { return std::exchange(gDiskFlush, flush ? flush : FlushByFsync); }
 
 bool CanReplace(const QString& path)
 {

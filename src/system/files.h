@@ -146,9 +146,9 @@ private:
 // *shown (when given) gets the file as the system resolved it.
 bool ReplaceFile(const QString& path, const QByteArray& bytes, QString* why = nullptr, QString* shown = nullptr);
 
-// For tests: the call that flushes an open folder to the disk (fsync unless
-// set; 0, or -1 with errno), so that answers no filesystem here gives
-// (EINVAL, EIO) can be tried. Gives back the call it replaces; nullptr sets
-// fsync again.
-using FolderFlush = int (*)(int fd);
-FolderFlush SetFolderFlush(FolderFlush flush);
+// For tests: the call that flushes an open file or folder to the disk
+// (fsync unless set; 0, or -1 with errno), so that answers no filesystem
+// here gives (EINVAL for a folder, EIO) can be tried. Gives back the call it
+// replaces; nullptr sets fsync again.
+using DiskFlush = int (*)(int fd);
+DiskFlush SetDiskFlush(DiskFlush flush);

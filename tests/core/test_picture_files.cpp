@@ -1,6 +1,10 @@
 // Picture files: loading what Qt reads and writing bitmaps; saving a file
 // whole or not at all, as its owner or another user.
+#include <atomic>
+#include <chrono>
 #include <csignal>
+#include <cstdio>
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
@@ -9,9 +13,12 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <thread>
 
-#include "system/files.h"
+#include "core/filter_files.h"
 #include "core/picture_files.h"
+#include "core/tip_file.h"
+#include "system/files.h"
 #include "harness.h"
 
 TEST(PictureFiles, LoadWhatQtReadsAndWriteBitmaps)
@@ -33,6 +40,53 @@ TEST(PictureFiles, LoadWhatQtReadsAndWriteBitmaps)
     EXPECT_FALSE(LoadPicture(junk).has_value());
     EXPECT_FALSE(LoadPicture(QDir(dir.path()).filePath("missing.bmp")).has_value());
     EXPECT_FALSE(SavePicture(img, QDir(dir.path()).filePath("no/such/folder/x.bmp")));
+}
+
+// Readers open their file once and check what they opened: a pipe that
+// takes the file's name at any moment is refused at once, never waited on
+// (opening a pipe waits for a writer, and the window would wait with it).
+TEST(Reading, APipeSwappedInForTheFileIsRefusedWithoutWaiting)
+{
+    QTemporaryDir dir;
+    const QByteArray name = QFile::encodeName(dir.filePath("tile.png")), other = QFile::encodeName(dir.filePath("p"));
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    PatternImage(64, 64).save(&buffer, "PNG");
+    WriteBytes(QFile::decodeName(name), png);
+    ASSERT_EQ(mkfifo(other.constData(), 0600), 0);
+    std::atomic<int> reads{0};
+    std::atomic<bool> done{false}, waited{false};
+    std::thread swapper([&] {
+        using Clock = std::chrono::steady_clock;
+        int seen = -1;
+        Clock::time_point still = Clock::now();
+        while (!done) {
+            if (!waited)
+                renameat2(AT_FDCWD, name.constData(), AT_FDCWD, other.constData(), RENAME_EXCHANGE);
+            if (reads != seen) {
+                seen = reads;
+                still = Clock::now();
+            } else if (Clock::now() - still > std::chrono::seconds(5)) {
+                // A reader waits on the pipe: a writer that comes and goes
+                // ends its wait, and the names stay as they are.
+                waited = true;
+                still = Clock::now();
+                for (const QByteArray& path : {name, other})
+                    if (const int fd = open(path.constData(), O_WRONLY | O_NONBLOCK); fd >= 0)
+                        close(fd);
+            }
+        }
+    });
+    for (; reads < 10000; ++reads) {
+        const std::optional<QImage> picture = LoadPicture(QFile::decodeName(name));
+        EXPECT_TRUE(!picture || picture->size() == QSize(64, 64));
+        tips::ReadTipFile(QFile::decodeName(name));
+        ReadFilterInstructions(QFile::decodeName(name));
+    }
+    done = true;
+    swapper.join();
+    EXPECT_FALSE(waited);
 }
 
 namespace {
@@ -109,6 +163,7 @@ TEST(Saving, AnotherUsersFileKeepsItsOwnerGroupModeAndAccessList)
         {"0666, a folder all may write", 0777, 0, 0666, false, {kB}},
         {"0664, a setgid folder of the group", 02775, kA, 0664, false, {kB, kG}},
         {"0666, a folder B may not write", 0755, 0, 0666, false, {kB}},
+        {"0666, a folder B may enter but not list", 0711, kA, 0666, false, {kB}},
     };
     int n = 0;
     for (const Case& c : cases) {
@@ -129,12 +184,38 @@ TEST(Saving, AnotherUsersFileKeepsItsOwnerGroupModeAndAccessList)
         EXPECT_EQ(Entries(folder), QStringList{"set.tga"}) << c.what;
     }
 
+    // Folders B may enter and write but not list, a drop folder of A's and
+    // B's own: the file is made there, then replaced.
+    for (const auto& [owner, mode] : {std::pair{kA, mode_t(0733)}, {kB, mode_t(0300)}}) {
+        const QString folder = QDir(top.path()).filePath(QString::number(++n));
+        Make(folder, owner, owner, mode, true);
+        for (const char* bytes : {"new set", "newer set"})
+            EXPECT_EQ(SaveAs(kB, {kB}, folder + "/set.tga", bytes), "ok") << mode;
+        EXPECT_EQ(Read(folder + "/set.tga"), "newer set");
+        EXPECT_EQ(Entries(folder), QStringList{"set.tga"});
+    }
+
     // A write the disk refuses half-way: the old bytes go back and the
-    // message says so.
+    // message says so, also when the disk then confirms nothing.
     const QString file = QDir(top.path()).filePath("5/set.tga");
     EXPECT_EQ(SaveAs(kB, {kB}, file, QByteArray(5000, 'x'), 1000),
               "the file is larger than the system allows; the file's old content was written back");
+    SetDiskFlush([](int) { return errno = EIO, -1; });
+    EXPECT_EQ(SaveAs(kB, {kB}, file, "newer set"), "the disk reported an input/output error; the file's old "
+                                                   "content was written back, but the disk did not confirm it");
+    SetDiskFlush(nullptr);
     EXPECT_EQ(Read(file), "new set");
+
+    // B's own file that B may only write, with an attribute B cannot read:
+    // the save fails rather than lose it, and the file stays as it was.
+    const QString own = QDir(top.path()).filePath("1/own.tga");
+    Make(own, kB, kB, 0200);
+    if (setxattr(QFile::encodeName(own).constData(), "user.note", "kept", 4, 0) != 0)
+        GTEST_SKIP() << "this filesystem keeps no user attributes";
+    EXPECT_EQ(SaveAs(kB, {kB}, own, "new set"), FileErrorText(kAttributesUnreadable).toStdString());
+    char note[8] = {};
+    EXPECT_EQ(getxattr(QFile::encodeName(own).constData(), "user.note", note, sizeof note), 4);
+    EXPECT_EQ(Read(own), "old");
 }
 
 // A link another user planted in a shared folder (sticky, all may write) is
@@ -157,18 +238,20 @@ TEST(Saving, ALinkInASharedFolderIsFollowedOnlyWhereTheSystemWould)
     };
     plant("s.tga", mine + "/b.tga", kA);
     plant("d.tga", mine + "/new.tga", kA); // leads nowhere yet
-    for (const char* name : {"s.tga", "d.tga"})
+    plant("evil", mine, kA);               // a folder of the path
+    for (const char* name : {"s.tga", "d.tga", "evil/b.tga", "evil/new.tga", "evil/../mine/b.tga"})
         EXPECT_EQ(SaveAs(kB, {kB}, shared + "/" + name, "new set"), FileErrorText(kSharedFolderLink).toStdString()) << name;
     QString why; // the administrator is no exception
     EXPECT_FALSE(ReplaceFile(shared + "/s.tga", "new set", &why));
     EXPECT_EQ(why, FileErrorText(kSharedFolderLink));
     EXPECT_EQ(Read(mine + "/b.tga"), "old");
     EXPECT_EQ(Entries(mine), QStringList{"b.tga"});
-    EXPECT_EQ(Entries(shared), (QStringList{"d.tga", "s.tga"}));
+    EXPECT_EQ(Entries(shared), (QStringList{"d.tga", "evil", "s.tga"}));
 
     plant("own.tga", mine + "/b.tga", kB);
     plant("folder.tga", mine + "/b.tga", kFolderOwner);
-    for (const char* name : {"own.tga", "folder.tga"}) {
+    plant("ownfolder", mine, kB);
+    for (const char* name : {"own.tga", "folder.tga", "ownfolder/b.tga"}) {
         EXPECT_EQ(SaveAs(kB, {kB}, shared + "/" + name, name), "ok") << name;
         EXPECT_EQ(Read(mine + "/b.tga"), name);
     }
@@ -215,6 +298,24 @@ TEST(Saving, TheSaveStaysInTheFolderItOpenedAndLeavesNoNewFileBehind)
     }
     EXPECT_EQ(Read(folder + "/other.tga"), "other");
     EXPECT_EQ(Entries(folder), (QStringList{"other.tga", "set.tga"}));
+
+    // A folder whose filesystem does not flush folders: the file was flushed
+    // and renamed, so the save is done. A flush the disk refuses is told.
+    static int folderError;
+    SetDiskFlush([](int fd) {
+        struct stat st;
+        return fstat(fd, &st) == 0 && S_ISDIR(st.st_mode) ? (errno = folderError, -1) : fsync(fd);
+    });
+    std::string said;
+    for (int error : {EINVAL, EIO}) {
+        folderError = error;
+        QString why;
+        said += (ReplaceFile(folder + "/set.tga", QByteArray::number(error), &why) ? "ok" : why.toStdString()) + "; ";
+    }
+    SetDiskFlush(nullptr);
+    EXPECT_EQ(said, "ok; the disk reported an input/output error; the new file has taken the name, but the disk "
+                    "did not confirm it; ");
+    EXPECT_EQ(Read(folder + "/set.tga"), QByteArray::number(EIO));
 
     // A read-only file stays so, for the administrator too.
     ASSERT_EQ(chmod(QFile::encodeName(folder + "/other.tga").constData(), 0444), 0);
