@@ -71,7 +71,6 @@ Form1::Form1(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), dialogs_(
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Glimmerdeck - Version 1.8"));
     setWindowIcon(QIcon(QPixmap::fromImage(artwork::AppIcon())));
-    endProgram = EndProgram;
     openTipOfDay = [this] { frmTip::Open(tipWindow, this); };
 
     client = new QWidget(this);
@@ -238,15 +237,7 @@ void Form1::Form_Load()
         openTipOfDay();
 }
 
-void Form1::Form_Unload()
-{
-    if (unloading_)
-        return;
-    unloading_ = true;
-    bins->Unload();
-    if (endProgram)
-        endProgram();
-}
+void Form1::Form_Unload() { EndProgram(); }
 
 void Form1::CloseOnEndSignals()
 {
