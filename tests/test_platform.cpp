@@ -28,8 +28,8 @@ TEST(PictureBuffer, OnlyWholeImageAssignmentNotifiesAndItDoesSoBeforeReturning)
     EXPECT_EQ(seen, 0x00123456);
 
     buf.SetPixel(2, 2, 0x000000FF);
-    buf.PaintPicture(SolidImage(4, 4, 0), 0, 0, 4, 4, 0, 0, PictureBuffer::vbSrcAnd);
-    buf.PaintPicture(SolidImage(4, 4, 0xFF), 0, 0, 4, 4, 0, 0, PictureBuffer::vbSrcPaint);
+    buf.PaintPicture(SolidImage(4, 4, 0), 0, 0, 4, 4, 0, 0, RasterOp::And);
+    buf.PaintPicture(SolidImage(4, 4, 0xFF), 0, 0, 4, 4, 0, 0, RasterOp::Or);
     buf.Cls();
     buf.Line(0, 0, 7, 7, 0xFF);
     buf.setWidth(10);
@@ -59,10 +59,10 @@ TEST(PictureBuffer, RasterOperationsCombineBitsAndClipAtEveryEdge)
 {
     PictureBuffer buf(nullptr, "buf", 0, 0, 6, 6);
     buf.setPicture(SolidImage(6, 6, 0x00F0F0F0));
-    buf.PaintPicture(SolidImage(3, 3, 0x0033CC0F), 1, 1, 3, 3, 0, 0, PictureBuffer::vbSrcAnd);
+    buf.PaintPicture(SolidImage(3, 3, 0x0033CC0F), 1, 1, 3, 3, 0, 0, RasterOp::And);
     EXPECT_EQ(buf.GetPixel(1, 1), 0x0030C000);
     EXPECT_EQ(buf.GetPixel(0, 0), 0x00F0F0F0);
-    buf.PaintPicture(SolidImage(3, 3, 0x0000000F), 1, 1, 3, 3, 0, 0, PictureBuffer::vbSrcPaint);
+    buf.PaintPicture(SolidImage(3, 3, 0x0000000F), 1, 1, 3, 3, 0, 0, RasterOp::Or);
     EXPECT_EQ(buf.GetPixel(3, 3), 0x0030C00F);
     EXPECT_EQ(buf.GetPixel(4, 4), 0x00F0F0F0);
 
@@ -72,8 +72,8 @@ TEST(PictureBuffer, RasterOperationsCombineBitsAndClipAtEveryEdge)
     QImage frame = SolidImage(4, 4, 0x000000FF);
     frame.setPixel(1, 1, PictureBuffer::ToQRgb(0));
     buf.setPicture(SolidImage(6, 6, 0x00445566));
-    buf.PaintPicture(mask, -2, -2, 4, 4, 0, 0, PictureBuffer::vbSrcAnd); // hangs off the top-left
-    buf.PaintPicture(frame, -2, -2, 4, 4, 0, 0, PictureBuffer::vbSrcPaint);
+    buf.PaintPicture(mask, -2, -2, 4, 4, 0, 0, RasterOp::And); // hangs off the top-left
+    buf.PaintPicture(frame, -2, -2, 4, 4, 0, 0, RasterOp::Or);
     EXPECT_EQ(buf.GetPixel(0, 0), 0x000000FF);
     EXPECT_EQ(buf.GetPixel(2, 2), 0x00445566);
 
@@ -127,7 +127,7 @@ TEST(PictureBuffer, LinesExcludeTheirEndPointAndInvertInInvertMode)
     buf.Line(0, 0, 4, 0, 0x000000FF);
     EXPECT_EQ(buf.GetPixel(3, 0), 0x000000FF);
     EXPECT_EQ(buf.GetPixel(4, 0), 0); // the end point is not drawn
-    buf.setDrawMode(PictureBuffer::vbInvert);
+    buf.setDrawMode(LineMode::Invert);
     buf.Line(0, 0, 0, 3, 0x000000FF); // the pen colour is ignored
     buf.Line(0, 0, 2, 0, 0x000000FF);
     EXPECT_EQ(buf.GetPixel(0, 1), 0x00FFFFFF);

@@ -81,8 +81,8 @@ void QuarterTiles::PasteQuarterTile(int X, int Y)
     // refreshed.
     const QImage& reduced = Picture8->Image();
     PictureBuffer* target = Command20->Caption() == QLatin1String(kTargetA) ? layers_.Image1 : layers_.Image2;
-    target->PaintPicture(reduced, X, Y, kQuarter, kQuarter, 0, 0, PictureBuffer::vbSrcAnd);
-    target->PaintPicture(reduced, X, Y, kQuarter, kQuarter, 0, 0, PictureBuffer::vbSrcPaint);
+    target->PaintPicture(reduced, X, Y, kQuarter, kQuarter, 0, 0, RasterOp::And);
+    target->PaintPicture(reduced, X, Y, kQuarter, kQuarter, 0, 0, RasterOp::Or);
     layers_.Image1->Refresh();
     layers_.Image2->Refresh();
 }

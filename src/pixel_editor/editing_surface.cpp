@@ -115,12 +115,12 @@ void EditingSurface::InvertBandLines()
 {
     // Four lines in invert mode (the colour plays no part): each shows the
     // inverse of the pixels under it, and drawing them again undoes them.
-    PixEditPic->setDrawMode(PictureBuffer::vbInvert);
+    PixEditPic->setDrawMode(LineMode::Invert);
     PixEditPic->Line(bandL_, bandT_, bandR_, bandT_, 0xFF);
     PixEditPic->Line(bandL_, bandT_, bandL_, bandB_, 0xFF);
     PixEditPic->Line(bandR_, bandB_, bandL_, bandB_, 0xFF);
     PixEditPic->Line(bandR_, bandB_, bandR_, bandT_, 0xFF);
-    PixEditPic->setDrawMode(PictureBuffer::vbCopyPen);
+    PixEditPic->setDrawMode(LineMode::Paint);
 }
 
 void EditingSurface::EraseLingeringBand()

@@ -148,7 +148,7 @@ void PictureBuffer::resizeImage(int width, int height)
 }
 
 void PictureBuffer::PaintPicture(const QImage& src, int px, int py, int w, int h, int srcX, int srcY,
-                                 uint32_t rop)
+                                 RasterOp rop)
 {
     if (src.isNull() || w <= 0 || h <= 0)
         return;
@@ -179,15 +179,15 @@ void PictureBuffer::PaintPicture(const QImage& src, int px, int py, int w, int h
         const QRgb* in = reinterpret_cast<const QRgb*>(s.constScanLine(srcY + j)) + srcX;
         QRgb* out = reinterpret_cast<QRgb*>(target->scanLine(py + j - origin.y())) + (px - origin.x());
         switch (rop) {
-        case vbSrcAnd:
+        case RasterOp::And:
             for (int i = x0; i < x1; ++i)
                 out[i] &= in[i];
             break;
-        case vbSrcPaint:
+        case RasterOp::Or:
             for (int i = x0; i < x1; ++i)
                 out[i] |= in[i];
             break;
-        default:
+        case RasterOp::Copy:
             std::copy(in + x0, in + x1, out + x0);
             break;
         }
@@ -239,7 +239,7 @@ void PictureBuffer::Line(int x1, int y1, int x2, int y2, Colour c)
     while (!(x == x2 && y == y2)) {
         if (x >= 0 && y >= 0 && x < image_.width() && y < image_.height()) {
             QRgb& p = reinterpret_cast<QRgb*>(image_.scanLine(y))[x];
-            p = drawMode_ == vbInvert ? (p ^ 0x00FFFFFFu) : pen;
+            p = drawMode_ == LineMode::Invert ? (p ^ 0x00FFFFFFu) : pen;
         }
         const int e2 = 2 * err;
         if (e2 >= dy) {

@@ -183,8 +183,8 @@ void TextureBins::DrawSelector(PictureBuffer& bin, int16_t sx, int16_t sy)
 {
     RestoreBins();
     const int w = square->Width(), h = square->Height();
-    bin.PaintPicture(squaremask->Picture(), sx, sy, w, h, 0, 0, PictureBuffer::vbSrcAnd);
-    bin.PaintPicture(square->Picture(), sx, sy, w, h, 0, 0, PictureBuffer::vbSrcPaint);
+    bin.PaintPicture(squaremask->Picture(), sx, sy, w, h, 0, 0, RasterOp::And);
+    bin.PaintPicture(square->Picture(), sx, sy, w, h, 0, 0, RasterOp::Or);
     (&bin == Picture1 ? leftLink_ : rightLink_).DrewOnBin(QRect(sx, sy, w, h));
 }
 
@@ -275,8 +275,8 @@ void TextureBins::StampLayer(PictureBuffer& layer, int cx, int cy)
     if (cx >= 0 && cy >= 0 && cx < kRightBinWidth && cy < kRightBinHeight) {
         const int w = preview->Width(), h = preview->Height();
         const uint64_t before = Backuppic2->revision();
-        Backuppic2->PaintPicture(layer.Image(), cx, cy, w, h, 0, 0, PictureBuffer::vbSrcAnd);
-        Backuppic2->PaintPicture(layer.Image(), cx, cy, w, h, 0, 0, PictureBuffer::vbSrcPaint);
+        Backuppic2->PaintPicture(layer.Image(), cx, cy, w, h, 0, 0, RasterOp::And);
+        Backuppic2->PaintPicture(layer.Image(), cx, cy, w, h, 0, 0, RasterOp::Or);
         rightLink_.DrewOnCopy(QRect(cx, cy, w, h), before);
         if (cy + 64 > customSetHeight_)
             customSetHeight_ = cy + 64;
