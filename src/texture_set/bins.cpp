@@ -21,7 +21,6 @@
 
 namespace {
 
-constexpr Colour kReadOutText = 0x00FFC0C0;
 constexpr int kSelectorInset = 9;
 
 QPushButton* ArrowButton(QWidget* parent, const char* name, artwork::Arrow dir, QRect geometry)
@@ -30,8 +29,8 @@ QPushButton* ArrowButton(QWidget* parent, const char* name, artwork::Arrow dir, 
     b->setIcon(QIcon(QPixmap::fromImage(artwork::ArrowGlyph(dir))));
     b->setIconSize(QSize(23, 22));
     b->setStyleSheet(QStringLiteral("QPushButton { background: %1; border: 1px solid %2; }"
-                                    "QPushButton:pressed { background: #C8C8C8; }")
-                         .arg(style::Css(style::kPaleGrey), style::Css(style::kMidGrey)));
+                                    "QPushButton:pressed { background: %3; }")
+                         .arg(style::Css(style::kPaleGrey), style::Css(style::kMidGrey), style::Css(style::kLightGrey)));
     return b;
 }
 
@@ -46,7 +45,7 @@ QLineEdit* ReadOut(QWidget* parent, const char* name, QRect geometry, Qt::Alignm
     t->setFocusPolicy(Qt::NoFocus);
     t->setTextMargins(0, 0, 0, 0);
     t->setStyleSheet(QStringLiteral("QLineEdit { background: %1; color: %2; padding: 0px; }")
-                         .arg(style::Css(style::kNavy), style::Css(kReadOutText)));
+                         .arg(style::Css(style::kNavy), style::Css(style::kPaleBlue)));
     style::SetSmallFont(t);
     return t;
 }
