@@ -16,7 +16,7 @@
 
 TEST(PictureBuffer, OnlyWholeImageAssignmentNotifiesAndItDoesSoBeforeReturning)
 {
-    PictureBuffer buf(nullptr, "buf", 0, 0, 8, 8);
+    PictureBuffer buf(nullptr, PictureKind::Box, "buf", 0, 0, 8, 8);
     int changes = 0;
     Colour seen = 0;
     buf.onChange = [&] {
@@ -43,7 +43,7 @@ TEST(PictureBuffer, OnlyWholeImageAssignmentNotifiesAndItDoesSoBeforeReturning)
 
 TEST(PictureBuffer, PixelsOutsideReadMinusOneAndWritesAreClipped)
 {
-    PictureBuffer buf(nullptr, "buf", 0, 0, 4, 3, 0x00800000);
+    PictureBuffer buf(nullptr, PictureKind::Box, "buf", 0, 0, 4, 3, 0x00800000);
     EXPECT_EQ(buf.GetPixel(0, 0), 0x00800000);
     for (auto [x, y] : {std::pair{-1, 0}, {0, -1}, {4, 0}, {0, 3}, {-32768, 32767}})
         EXPECT_EQ(buf.GetPixel(x, y), -1) << x << "," << y;
@@ -57,7 +57,7 @@ TEST(PictureBuffer, PixelsOutsideReadMinusOneAndWritesAreClipped)
 
 TEST(PictureBuffer, RasterOperationsCombineBitsAndClipAtEveryEdge)
 {
-    PictureBuffer buf(nullptr, "buf", 0, 0, 6, 6);
+    PictureBuffer buf(nullptr, PictureKind::Box, "buf", 0, 0, 6, 6);
     buf.setPicture(SolidImage(6, 6, 0x00F0F0F0));
     buf.PaintPicture(SolidImage(3, 3, 0x0033CC0F), 1, 1, 3, 3, 0, 0, RasterOp::And);
     EXPECT_EQ(buf.GetPixel(1, 1), 0x0030C000);
@@ -87,7 +87,7 @@ TEST(PictureBuffer, RasterOperationsCombineBitsAndClipAtEveryEdge)
 
 TEST(PictureBuffer, ResizingKeepsTheOverlapAndFillsNewAreaWithTheBackground)
 {
-    PictureBuffer buf(nullptr, "buf", 0, 0, 4, 4, 0x00800000);
+    PictureBuffer buf(nullptr, PictureKind::Box, "buf", 0, 0, 4, 4, 0x00800000);
     buf.setPicture(PatternImage(4, 4));
     const Colour corner = buf.GetPixel(3, 3);
     buf.setHeight(6);
@@ -103,14 +103,14 @@ TEST(PictureBuffer, ResizingKeepsTheOverlapAndFillsNewAreaWithTheBackground)
 
 TEST(PictureBuffer, AssignmentSizesOnlyWithAutoSizeAndClsKeepsThePicture)
 {
-    PictureBuffer fixed(nullptr, "fixed", 0, 0, 4, 4, 0x00800000);
+    PictureBuffer fixed(nullptr, PictureKind::Box, "fixed", 0, 0, 4, 4, 0x00800000);
     fixed.setPicture(SolidImage(2, 6, 0x000000FF));
     EXPECT_EQ(fixed.Width(), 4);
     EXPECT_EQ(fixed.Height(), 4);
     EXPECT_EQ(fixed.GetPixel(1, 3), 0x000000FF);
     EXPECT_EQ(fixed.GetPixel(2, 0), 0x00800000); // beyond the picture: background
 
-    PictureBuffer autosized(nullptr, "auto", 0, 0, 4, 4);
+    PictureBuffer autosized(nullptr, PictureKind::Box, "auto", 0, 0, 4, 4);
     autosized.setAutoSize(true);
     autosized.setPicture(SolidImage(82, 82, 0));
     EXPECT_EQ(autosized.Width(), 82);
@@ -123,7 +123,7 @@ TEST(PictureBuffer, AssignmentSizesOnlyWithAutoSizeAndClsKeepsThePicture)
 
 TEST(PictureBuffer, LinesExcludeTheirEndPointAndInvertInInvertMode)
 {
-    PictureBuffer buf(nullptr, "buf", 0, 0, 8, 8, 0);
+    PictureBuffer buf(nullptr, PictureKind::Box, "buf", 0, 0, 8, 8, 0);
     buf.Line(0, 0, 4, 0, 0x000000FF);
     EXPECT_EQ(buf.GetPixel(3, 0), 0x000000FF);
     EXPECT_EQ(buf.GetPixel(4, 0), 0); // the end point is not drawn
@@ -168,7 +168,7 @@ void Send(PictureBuffer& buf, QEvent::Type type, QPointF pos, Qt::MouseButton bu
 
 TEST(PictureBuffer, MouseEventsArriveWithTheOldButtonShiftAndPositionArguments)
 {
-    PictureBuffer buf(nullptr, "buf", 0, 0, 64, 64);
+    PictureBuffer buf(nullptr, PictureKind::Box, "buf", 0, 0, 64, 64);
     MouseLog log;
     buf.onMouseDown = [&](int b, int s, float x, float y) { log.downs.push_back({float(b), float(s), x, y}); };
     buf.onMouseMove = [&](int b, int s, float x, float y) { log.moves.push_back({float(b), float(s), x, y}); };

@@ -126,31 +126,29 @@ Form1::~Form1() = default;
 
 void Form1::buildToolbar()
 {
-    Image13 = new PictureBuffer(Frame1, QStringLiteral("Image13"), 1, kToolTop, 13, 26, style::kPageGrey);
-    Image13->setFocusPolicy(Qt::NoFocus); // artwork only
+    Image13 = new PictureBuffer(Frame1, PictureKind::Image, QStringLiteral("Image13"),
+                                1, kToolTop, 13, 26, style::kPageGrey);
     Image13->setPicture(artwork::ToolbarBarEnd(true));
-    Image9 = new PictureBuffer(Frame1, QStringLiteral("Image9"), 14, kToolTop, 465, 26, style::kPageGrey);
-    Image9->setFocusPolicy(Qt::NoFocus); // artwork only
+    Image9 = new PictureBuffer(Frame1, PictureKind::Image, QStringLiteral("Image9"),
+                               14, kToolTop, 465, 26, style::kPageGrey);
     Image9->setPicture(artwork::ToolbarBarStrip().scaled(465, 26));
-    Image14 = new PictureBuffer(Frame1, QStringLiteral("Image14"), 476, kToolTop, 13, 26, style::kPageGrey);
-    Image14->setFocusPolicy(Qt::NoFocus); // artwork only
+    Image14 = new PictureBuffer(Frame1, PictureKind::Image, QStringLiteral("Image14"),
+                                476, kToolTop, 13, 26, style::kPageGrey);
     Image14->setPicture(artwork::ToolbarBarEnd(false));
 
     for (int i = 0; i < kToolCount; ++i) {
         const ToolDef& t = kTools[static_cast<size_t>(i)];
-        auto* b = new PictureBuffer(Frame1, QStringLiteral("ToolPick(%1)").arg(i), t.left, kToolTop, 26, 26,
-                                    style::kPageGrey);
+        auto* b = new PictureBuffer(Frame1, PictureKind::Image, QStringLiteral("ToolPick(%1)").arg(i),
+                                    t.left, kToolTop, 26, 26, style::kPageGrey);
         b->setPicture(artwork::ToolbarIcon(i));
         b->setToolTip(QString::fromLatin1(t.tooltip));
         b->setCursor(Qt::PointingHandCursor);
-        b->setFocusPolicy(Qt::NoFocus); // an icon: a press leaves the focus where it is
         b->onClick = [this, i] { ToolPick_Click(i); };
         b->onMouseMove = [this, i](int Button, int Shift, float X, float Y) { ToolPick_MouseMove(i, Button, Shift, X, Y); };
         ToolPick[static_cast<size_t>(i)] = b;
     }
 
-    Image10 = new PictureBuffer(Frame1, QStringLiteral("Image10"), 21, 98, 22, 9, style::kPageGrey);
-    Image10->setFocusPolicy(Qt::NoFocus); // artwork only
+    Image10 = new PictureBuffer(Frame1, PictureKind::Image, QStringLiteral("Image10"), 21, 98, 22, 9, style::kPageGrey);
     Image10->setPicture(artwork::ToolbarMarker());
 }
 

@@ -9,17 +9,14 @@
 
 #include "core/picture_memory.h"
 
-PictureBuffer::PictureBuffer(QWidget* parent, const QString& name, int left, int top, int width,
-                             int height, Colour backColor)
+PictureBuffer::PictureBuffer(QWidget* parent, PictureKind kind, const QString& name, int left, int top,
+                             int width, int height, Colour backColor)
     : QWidget(parent), backColor_(backColor)
 {
     setObjectName(name);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    // A press takes the focus (Tab passes it by), so a text box being typed
-    // in loses it, and takes its value, before the press's handler runs.
-    // Pictures that only show artwork (toolbar icons, rulers) take none.
-    setFocusPolicy(Qt::ClickFocus);
+    setFocusPolicy(kind == PictureKind::Box ? Qt::ClickFocus : Qt::NoFocus);
     image_ = QImage(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32);
     image_.fill(ToQRgb(backColor_));
     setGeometry(left, top, image_.width(), image_.height());

@@ -37,10 +37,17 @@ enum class LineMode : int {
     Paint = 13, // paints the line's colour
 };
 
+// The two kinds of picture controls, chosen where each is made. A picture
+// box takes the focus on a press (Tab passes it by), so a text box being
+// typed in loses it, and takes its value, before the press's handler runs.
+// An image (artwork, toolbar icons, rulers, film strips) never takes it: a
+// press on one leaves the focus where it was.
+enum class PictureKind { Box, Image };
+
 class PictureBuffer : public QWidget {
 public:
-    PictureBuffer(QWidget* parent, const QString& name, int left, int top, int width, int height,
-                  Colour backColor = style::kNavy);
+    PictureBuffer(QWidget* parent, PictureKind kind, const QString& name, int left, int top, int width,
+                  int height, Colour backColor = style::kNavy);
 
     // Position and size in pixels (moving keeps the image; resizing keeps the
     // overlapping part and fills new area with the background colour).

@@ -113,25 +113,26 @@ TextureBins::TextureBins(QWidget* client, QWidget* frame1, Layers& layers, Dialo
     : DoEvents([] { QCoreApplication::processEvents(); }), layers_(layers), dialogs_(dialogs)
 {
     // The left bin lies under the panel; everything else of the bins above it.
-    Picture1 = new PictureBuffer(client, QStringLiteral("Picture1"), 0, 0, 256, 698, style::kNavy);
+    Picture1 = new PictureBuffer(client, PictureKind::Box, QStringLiteral("Picture1"), 0, 0, 256, 698, style::kNavy);
     Picture1->setCursor(Qt::SizeAllCursor);
     Picture1->setPicture(artwork::StartBanner());
     Picture1->lower();
-    BackupPic = new PictureBuffer(client, QStringLiteral("BackupPic"), 0, 56, 256, 57, style::kNavy);
+    BackupPic = new PictureBuffer(client, PictureKind::Box, QStringLiteral("BackupPic"), 0, 56, 256, 57, style::kNavy);
     BackupPic->setPicture(artwork::StartBanner());
     BackupPic->hide();
 
-    square = new PictureBuffer(client, QStringLiteral("square"), 259, 14, 82, 82, style::kNavy);
+    square = new PictureBuffer(client, PictureKind::Box, QStringLiteral("square"), 259, 14, 82, 82, style::kNavy);
     square->setAutoSize(true);
     square->setPicture(artwork::SelectorFrame(0));
     square->hide();
-    squaremask = new PictureBuffer(client, QStringLiteral("squaremask"), 343, 14, 82, 82, style::kNavy);
+    squaremask = new PictureBuffer(client, PictureKind::Box, QStringLiteral("squaremask"),
+                                   343, 14, 82, 82, style::kNavy);
     squaremask->setAutoSize(true);
     squaremask->setPicture(artwork::SelectorMask());
     squaremask->hide();
-    preview = new PictureBuffer(client, QStringLiteral("preview"), 455, 28, 64, 64, style::kNavy);
+    preview = new PictureBuffer(client, PictureKind::Box, QStringLiteral("preview"), 455, 28, 64, 64, style::kNavy);
     preview->hide();
-    flipbox = new PictureBuffer(client, QStringLiteral("flipbox"), 35, 231, 29, 29, style::kNavy);
+    flipbox = new PictureBuffer(client, PictureKind::Box, QStringLiteral("flipbox"), 35, 231, 29, 29, style::kNavy);
     flipbox->hide();
 
     Command1 = ArrowButton(client, "Command1", artwork::Arrow::Left, {266, 21, 36, 71});
@@ -146,10 +147,12 @@ TextureBins::TextureBins(QWidget* client, QWidget* frame1, Layers& layers, Dialo
     Text9 = ReadOut(frame1, "Text9", {7, 0, 234, 15}, Qt::AlignRight | Qt::AlignVCenter);
     Text1 = ReadOut(client, "Text1", {511, 0, 232, 15}, Qt::AlignLeft | Qt::AlignVCenter);
 
-    Picture2 = new PictureBuffer(client, QStringLiteral("Picture2"), 749, 0, kRightBinWidth, kRightBinHeight,
+    Picture2 = new PictureBuffer(client, PictureKind::Box, QStringLiteral("Picture2"),
+                                 749, 0, kRightBinWidth, kRightBinHeight,
                                  style::kNavy);
     Picture2->setCursor(Qt::SizeAllCursor);
-    Backuppic2 = new PictureBuffer(client, QStringLiteral("Backuppic2"), 0, 301, kRightBinWidth, kRightBinHeight,
+    Backuppic2 = new PictureBuffer(client, PictureKind::Box, QStringLiteral("Backuppic2"),
+                                   0, 301, kRightBinWidth, kRightBinHeight,
                                    style::kNavy);
     Backuppic2->setAutoSize(true);
     Backuppic2->hide();

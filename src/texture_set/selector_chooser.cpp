@@ -24,11 +24,12 @@ Form7::Form7(PictureBuffer& square, QWidget* parent)
     Label2->setGeometry(133, 35, 78, 15);
     Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
-    Picture1 = new PictureBuffer(this, QStringLiteral("Picture1"), 133, 49, 82, 82, style::kPageGrey);
+    Picture1 = new PictureBuffer(this, PictureKind::Box, QStringLiteral("Picture1"), 133, 49, 82, 82, style::kPageGrey);
     Picture1->setAutoSize(true);
     const int lefts[4] = {7, 91, 175, 259};
     for (int i = 0; i < 8; ++i) {
-        auto* p = new PictureBuffer(this, QStringLiteral("Picture2(%1)").arg(i), lefts[i % 4], i < 4 ? 140 : 224,
+        auto* p = new PictureBuffer(this, PictureKind::Box, QStringLiteral("Picture2(%1)").arg(i),
+                                    lefts[i % 4], i < 4 ? 140 : 224,
                                     82, 82, style::kPageGrey);
         p->setAutoSize(true);
         p->setPicture(artwork::SelectorFrame(i));

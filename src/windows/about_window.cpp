@@ -22,8 +22,7 @@ Form3::Form3(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::MSWindowsFixedSiz
     style::SetDialogFont(Label1);
     Label1->setForeColor(style::kMidGrey);
 
-    Image2 = new PictureBuffer(this, QStringLiteral("Image2"), 7, 28, 406, 137, style::kBlack);
-    Image2->setFocusPolicy(Qt::NoFocus); // artwork only
+    Image2 = new PictureBuffer(this, PictureKind::Image, QStringLiteral("Image2"), 7, 28, 406, 137, style::kBlack);
     Image2->setPicture(artwork::AboutPicture());
     // The picture is black where the label stands; the label stays on top.
     Label1->raise();

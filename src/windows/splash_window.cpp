@@ -30,8 +30,7 @@ frmSplash::frmSplash(QWidget* mainWindow)
     lblCompany->setForeColor(style::kPaleGrey);
     lblCompany->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    Image1 = new PictureBuffer(Frame1, QStringLiteral("Image1"), 0, 0, 619, 305, style::kPageGrey);
-    Image1->setFocusPolicy(Qt::NoFocus); // artwork only
+    Image1 = new PictureBuffer(Frame1, PictureKind::Image, QStringLiteral("Image1"), 0, 0, 619, 305, style::kPageGrey);
     Image1->setPicture(artwork::SplashPicture());
     Image1->setCursor(Qt::PointingHandCursor);
     Image1->onClick = [this] { Image1_Click(); };

@@ -36,7 +36,8 @@ Form5::Form5(Layers& layers, Dialogs& dialogs, QWidget* parent)
     Label1 = new Label(this, QStringLiteral("Label1"), QRect(161, 238, 64, 15), QStringLiteral("Layer:"),
                        Qt::AlignHCenter | Qt::AlignTop);
     Command3 = new CommandButton(this, QStringLiteral("Command3"), QRect(161, 259, 64, 36), QStringLiteral("A"));
-    Picture1 = new PictureBuffer(this, QStringLiteral("Picture1"), 238, 231, kTile, kTile, style::kNavy);
+    Picture1 = new PictureBuffer(this, PictureKind::Box, QStringLiteral("Picture1"),
+                                 238, 231, kTile, kTile, style::kNavy);
     Command1 = new CommandButton(this, QStringLiteral("Command1"), QRect(343, 231, 99, 29), QStringLiteral("Save"));
     Command2 = new CommandButton(this, QStringLiteral("Command2"), QRect(343, 266, 99, 29), QStringLiteral("Cancel"));
 

@@ -52,7 +52,7 @@ frmTip::frmTip(QWidget* parent)
     setFixedSize(kClientWidth, kClientHeight);
     setWindowIcon(QIcon(QPixmap::fromImage(artwork::TipIcon())));
 
-    Picture1 = new PictureBuffer(this, QStringLiteral("Picture1"), 8, 8, 249, 181, style::kWhite);
+    Picture1 = new PictureBuffer(this, PictureKind::Box, QStringLiteral("Picture1"), 8, 8, 249, 181, style::kWhite);
     Picture1->setPicture(artwork::TipIcon());
     Label1 = new Label(Picture1, QStringLiteral("Label1"), QRect(36, 12, 177, 17),
                        QStringLiteral("Did you know..."));
