@@ -21,7 +21,7 @@
 #include "platform/menu_bar.h"
 #include "platform/picture_buffer.h"
 #include "platform/program_end.h"
-#include "platform/single_window.h"
+#include "platform/secondary_window.h"
 #include "platform/style.h"
 #include "platform/tab_control.h"
 #include "texture_set/bins.h"
@@ -297,5 +297,5 @@ void Form1::ToolPick_MouseMove(int Index, int, int, float, float)
 void Form1::chsselect_Click()
 {
     // Showing it again while it is open only brings it forward.
-    ShowSingleWindow(form7, *bins->square, this);
+    OpenOnce(form7, [this] { return new Form7(*bins->square, this); });
 }

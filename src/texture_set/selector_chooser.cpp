@@ -6,15 +6,11 @@
 #include "artwork/artwork.h"
 #include "platform/picture_buffer.h"
 #include "platform/style.h"
-#include "platform/window_placement.h"
 
 Form7::Form7(PictureBuffer& square, QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::MSWindowsFixedSizeDialogHint), square_(square)
+    : SecondaryWindow(parent, QStringLiteral("Form7"), {349, 351}, Frame::Tool), square_(square)
 {
-    setObjectName(QStringLiteral("Form7"));
     setWindowTitle(QStringLiteral("Choose Selector"));
-    setFixedSize(349, 351);
-    setAttribute(Qt::WA_DeleteOnClose);
 
     Label1 = new QLabel(QStringLiteral("Choose a selector to follow your mouse in the texture bins:"), this);
     Label1->setGeometry(7, 7, 309, 22);
@@ -41,7 +37,6 @@ Form7::Form7(PictureBuffer& square, QWidget* parent)
     Command1->setGeometry(245, 315, 92, 29);
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
 
-    CentreOnScreen(this);
     Form_Load();
 }
 

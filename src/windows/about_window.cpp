@@ -1,20 +1,15 @@
 #include "windows/about_window.h"
 
-#include "platform/single_window.h"
-
 #include "artwork/windows_art.h"
 #include "platform/controls.h"
 #include "platform/picture_buffer.h"
 #include "platform/style.h"
-#include "platform/window_placement.h"
 #include "windows/contact.h"
 
-Form3::Form3(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::MSWindowsFixedSizeDialogHint)
+Form3::Form3(QWidget* parent)
+    : SecondaryWindow(parent, QStringLiteral("Form3"), {kClientWidth, kClientHeight}, Frame::Tool)
 {
-    setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("About Glimmerdeck:"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(kClientWidth, kClientHeight);
     SetBackColor(this, style::kBlack);
 
     Label1 = new Label(this, QStringLiteral("Label1"), QRect(14, 14, 253, 22),
@@ -40,10 +35,11 @@ Form3::Form3(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::MSWindowsFixedSiz
                        QStringLiteral("Visit Glimmerdeck home and download many other tools at ") +
                            contact::kHomePage);
     Label5->setForeColor(style::kMidGrey);
-
-    CentreOnScreen(this);
 }
 
-Form3* Form3::Open(QPointer<Form3>& window, QWidget* parent) { return ShowSingleWindow(window, parent); }
+Form3* Form3::Open(QPointer<Form3>& window, QWidget* parent)
+{
+    return OpenOnce(window, [&] { return new Form3(parent); });
+}
 
 void Form3::Command1_Click() { close(); }

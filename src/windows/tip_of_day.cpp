@@ -13,6 +13,7 @@
 #include "platform/controls.h"
 #include "platform/environment.h"
 #include "platform/picture_buffer.h"
+#include "platform/secondary_window.h"
 #include "platform/style.h"
 #include "platform/window_placement.h"
 
@@ -85,19 +86,13 @@ frmTip::frmTip(QWidget* parent)
 
 frmTip* frmTip::Open(QPointer<frmTip>& window, QWidget* parent)
 {
-    if (!window || !window->isVisible()) {
-        auto* w = new frmTip(parent);
-        if (!w->Form_Load()) {
-            delete w;
-            window = nullptr;
-            return nullptr;
-        }
-        window = w;
-    }
-    window->show();
-    window->raise();
-    window->activateWindow();
-    return window;
+    return OpenOnce(window, [&]() -> frmTip* {
+        auto* made = new frmTip(parent);
+        if (made->Form_Load())
+            return made;
+        delete made; // the tips are switched off
+        return nullptr;
+    });
 }
 
 bool frmTip::Form_Load()
