@@ -27,7 +27,6 @@ struct Bench {
 
     explicit Bench(int leftSide = 256)
     {
-        form.endProgram = [] {};
         // A loaded set: drawn into the left bin, then copied into its clean copy.
         bins.Picture1->setHeight(leftSide);
         bins.Picture1->setWidth(leftSide);

@@ -431,7 +431,6 @@ bool RunChildAction(const std::string& kind, int side, const QString& file, Repo
     // user sees just after starting the program.
     ScriptedDialogs dialogs;
     Form1 form(dialogs);
-    form.endProgram = [] {};
     form.show();
     QApplication::processEvents();
     if (kind == "save")

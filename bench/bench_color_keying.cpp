@@ -16,7 +16,6 @@ void BM_GenerateOnTheTab(benchmark::State& state)
 {
     ScriptedDialogs dialogs;
     Form1 form{dialogs};
-    form.endProgram = [] {};
     form.layers->Image1->setPicture(BenchPicture(64, 64, 3));
     form.layers->Image2->setPicture(BenchPicture(64, 64, 4));
     ColorKeying& ck = *form.colorKeying;

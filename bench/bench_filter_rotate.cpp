@@ -38,7 +38,6 @@ struct TabBench {
         fil.close();
         SavePicture(BenchPicture(64, 64, 90), QDir(filters).filePath(QStringLiteral("bench.bmp")));
         form = std::make_unique<Form1>(dialogs);
-        form->endProgram = [] {};
         form->File1->setPath(filters);
         form->layers->Image1->setPicture(BenchPicture(64, 64, 1));
         form->layers->Image2->setPicture(BenchPicture(64, 64, 2));

@@ -24,7 +24,6 @@ struct Bench {
 
     Bench()
     {
-        form.endProgram = [] {};
         ed.DrawEnabled = true;
         form.layers->Image1->setPicture(BenchPicture(64, 64));
         ed.transfer->Command5_Click();

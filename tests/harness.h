@@ -3,6 +3,7 @@
 // program folder, and the picture and file helpers of tests/core/harness.h.
 #include <csignal>
 #include <memory>
+#include <optional>
 #include <utility>
 
 #include <sys/resource.h>
@@ -21,6 +22,7 @@
 #include "platform/dialogs.h"
 #include "platform/environment.h"
 #include "platform/picture_buffer.h"
+#include "platform/program_end.h"
 
 // A program folder of its own, with a Filters folder unless asked not to.
 struct TempProgramFolder {
@@ -56,18 +58,19 @@ struct FileSizeLimit {
     }
 };
 
-// A main window that ends nothing and asks nothing for real.
+// A main window that asks nothing for real. Ending the program only marks it
+// ending (ProgramEnding) until the test is over; a test that resets
+// endsInTests ends it for real (in a process of its own).
 struct FormFixture : ::testing::Test {
+    std::optional<ProgramEndInTests> endsInTests{std::in_place};
     TempProgramFolder folder;
     ScriptedDialogs dialogs;
     std::unique_ptr<Form1> form;
-    int ended = 0;
     int tipsOpened = 0;
 
     void SetUp() override
     {
         form = std::make_unique<Form1>(dialogs);
-        form->endProgram = [this] { ++ended; };
         form->openTipOfDay = [this] { ++tipsOpened; };
     }
 };

@@ -160,6 +160,25 @@ TEST_F(AnimationViewerTest, RealClicksOnASlotFillItAndAChordFillsNothing)
     EXPECT_EQ(slot->GetPixel(40, 40), 0x00333333);
 }
 
+// Typing a frame count and then pressing on a film strip keeps typing into
+// the box; a press on a frame slot takes the focus.
+TEST_F(AnimationViewerTest, APressOnAFilmStripLeavesTheFocusInTheFrameCountButASlotTakesIt)
+{
+    form->show();
+    QApplication::setActiveWindow(form.get());
+    form->SSTab1->setTab(6);
+    av->Text8->setFocus();
+    for (PictureBuffer* strip : {av->Image6, av->Image7, av->Image5, av->Image8}) {
+        QTest::mouseClick(strip, Qt::LeftButton, Qt::NoModifier, QPoint(20, 10));
+        EXPECT_EQ(QApplication::focusWidget(), av->Text8) << strip->objectName().toStdString();
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_4);
+    EXPECT_EQ(av->Text8->Text(), "4");
+    QTest::mouseClick(av->Picture17[0], Qt::LeftButton, Qt::NoModifier, QPoint(40, 40));
+    EXPECT_EQ(QApplication::focusWidget(), av->Picture17[0]);
+}
+
 TEST_F(AnimationViewerTest, TicksShowTheFramesInBothModes)
 {
     FillSlots(9);

@@ -259,7 +259,7 @@ TEST_F(CustomSet, AFailedOrAbandonedSaveKeepsTheOldFileAndSaysSo)
             form->Form_Unload();
     };
     bins->savetexset_Click();
-    EXPECT_EQ(ended, 1);
+    EXPECT_TRUE(ProgramEnding());
     EXPECT_EQ(ReadAll(path("keep.tga")), old);
     EXPECT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(QDir(folder.dir.path()).entryList(QDir::Files), QStringList{"keep.tga"});
@@ -318,37 +318,54 @@ TEST_F(CustomSet, ASaveKeepsOwnerGroupModeAndAttributesAndIsNeverMoreOpenWhileWr
     EXPECT_EQ(ReadAll(path("other.tga")), "old");
 }
 
-// A logout (SIGTERM), Ctrl+C (SIGINT) or a closed terminal (SIGHUP) during a
-// save ends the program as Quit does. Each save runs in a fresh process (this
-// test started again), which the signal would otherwise kill where it stands;
-// it ends with 0 only when the old file is whole and nothing is left beside it.
-TEST_F(CustomSet, AnEndSignalDuringASaveEndsTheProgramAndKeepsTheOldFile)
+// A logout (SIGTERM), Ctrl+C (SIGINT) or a closed terminal (SIGHUP) in a turn
+// of the event loop that a save's rows or a flip let run ends the program as
+// Quit does: the command stops in that turn and the main loop does not start
+// again. Each case runs in a fresh process (this test started again), which
+// the signal would otherwise kill where it stands; it ends with 0 only when
+// no later turn ran, nothing was asked, the old file is whole with nothing
+// left beside it, and the flipped bin is as it was.
+TEST_F(CustomSet, AnEndSignalDuringASaveOrAFlipEndsTheProgramInThatTurn)
 {
     const std::string styleBefore = GTEST_FLAG_GET(death_test_style);
     const auto restoreStyle = qScopeGuard([&] { GTEST_FLAG_SET(death_test_style, styleBefore); });
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     Stamp(1, 3, 31);
+    LoadLeft(PatternImage(256, 512, 3));
+    const QImage left = bins->Picture1->Image();
     const QByteArray old("an older texture set");
     WriteAll(path("keep.tga"), old);
-    for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
-        auto saveAndSignal = [&] {
-            std::signal(signal, SIG_DFL); // as in a program started from a terminal
-            form->CloseOnEndSignals();
-            int rows = 0;
-            bins->DoEvents = [&] {
-                if (++rows == 10) // the new file is being written
-                    kill(getpid(), signal);
-                QCoreApplication::processEvents();
+    for (const bool flip : {false, true})
+        for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
+            auto runAndSignal = [&] {
+                alarm(5); // a program that lives on ends the child all the same
+                std::signal(signal, SIG_DFL); // as in a program started from a terminal
+                endsInTests.reset();          // the program ends for real
+                form->CloseOnEndSignals();
+                // The flip's only turn, or a turn among the save's rows.
+                const int signalled = flip ? 1 : 10;
+                int turns = 0;
+                bins->DoEvents = [&] {
+                    if (++turns == signalled)
+                        kill(getpid(), signal);
+                    QCoreApplication::processEvents();
+                };
+                dialogs.saveAnswers = {path("keep.tga")};
+                if (flip)
+                    bins->leftbin_Click();
+                else
+                    bins->savetexset_Click();
+                const bool ended = ProgramEnding() && RunMainLoop() == 0 && turns == signalled;
+                const bool kept = dialogs.shown.empty() && ReadAll(path("keep.tga")) == old &&
+                                  QDir(folder.dir.path()).entryList(QDir::Files | QDir::Hidden) ==
+                                      QStringList{"keep.tga"} &&
+                                  bins->Picture1->Image() == left && bins->BackupPic->Image() == left;
+                folder.dir.remove(); // _exit runs no destructor
+                _exit(ended && kept ? 0 : 1);
             };
-            dialogs.saveAnswers = {path("keep.tga")};
-            bins->savetexset_Click();
-            const bool kept = ended == 1 && dialogs.shown.empty() && ReadAll(path("keep.tga")) == old &&
-                              QDir(folder.dir.path()).entryList(QDir::Files | QDir::Hidden) == QStringList{"keep.tga"};
-            folder.dir.remove(); // _exit runs no destructor
-            _exit(kept ? 0 : 1);
-        };
-        EXPECT_EXIT(saveAndSignal(), ::testing::ExitedWithCode(0), "") << "signal " << signal;
-    }
+            EXPECT_EXIT(runAndSignal(), ::testing::ExitedWithCode(0), "")
+                << (flip ? "flip" : "save") << ", signal " << signal;
+        }
 }
 
 TEST_F(CustomSet, WhileSavingTheBinsIgnoreTheMouseAndBinCommandsWaitButPagingWorks)

@@ -305,19 +305,18 @@ TEST_F(MainWindow, QuitAsksAndOnlyYesEndsWhileTheCloseBoxEndsAtOnce)
     EXPECT_EQ(dialogs.shown[0].text, "Are you sure you want to quit?");
     EXPECT_EQ(dialogs.shown[0].title, "Glimmerdeck");
     EXPECT_EQ(dialogs.shown[0].buttons, MsgButtons::YesNo);
-    EXPECT_EQ(ended, 0);
+    EXPECT_FALSE(ProgramEnding());
 
     dialogs.answers = {MsgAnswer::Yes};
     form->quit_Click();
-    EXPECT_EQ(ended, 1);
+    EXPECT_TRUE(ProgramEnding());
     EXPECT_EQ(dialogs.shown.size(), 2u);
 
+    endsInTests.emplace(); // the program starts again
     auto other = std::make_unique<Form1>(dialogs);
-    int otherEnded = 0;
-    other->endProgram = [&] { ++otherEnded; };
     other->show();
     other->close();
-    EXPECT_EQ(otherEnded, 1);
+    EXPECT_TRUE(ProgramEnding());
     EXPECT_EQ(dialogs.shown.size(), 2u); // no question
 }
 
@@ -333,7 +332,7 @@ TEST_F(MainWindow, AnEndSignalDuringAModalFileDialogEndsTheProgramWithinASecond)
         auto openAndSignal = [&] {
             alarm(5); // a program that lives on ends the child all the same
             std::signal(signal, SIG_DFL);
-            form->endProgram = EndProgram;
+            endsInTests.reset(); // the program ends for real
             form->CloseOnEndSignals();
             form->show();
             QtDialogs real(form.get());
@@ -364,7 +363,6 @@ TEST(MainWindowStartUp, MissingFiltersFolderIsReportedOnceAndSkipsTheTip)
     Form1 form(dialogs);
     int tips = 0;
     form.openTipOfDay = [&] { ++tips; };
-    form.endProgram = [] {};
     form.Form_Load();
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].text, "Cannot locate 'Filters' folder... filter function will not operate.");
@@ -404,7 +402,6 @@ TEST(MainWindowStartUp, FilterListShowsTheFiltersBesideTheProgram)
     f.close();
     ScriptedDialogs dialogs;
     Form1 form(dialogs);
-    form.endProgram = [] {};
     form.Form_Load();
     EXPECT_TRUE(dialogs.shown.empty());
     ASSERT_EQ(form.File1->ListCount(), 1);

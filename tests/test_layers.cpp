@@ -69,7 +69,7 @@ TEST_F(LayersTest, ReplacingALayerRefreshesItsCopiesInOrderBeforeReturning)
 
     // The copies are copies: drawing into the layer afterwards leaves them alone.
     layers->Image1->SetPixel(3, 3, 0x00010203);
-    layers->Image2->PaintPicture(SolidImage(64, 64, 0), 0, 0, 64, 64, 0, 0, PictureBuffer::vbSrcAnd);
+    layers->Image2->PaintPicture(SolidImage(64, 64, 0), 0, 0, 64, 64, 0, 0, RasterOp::And);
     EXPECT_TRUE(Holds(Ckey1, a));
     EXPECT_TRUE(Holds(Picture9, a));
     EXPECT_TRUE(Holds(Ckey3, b));

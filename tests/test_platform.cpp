@@ -16,7 +16,7 @@
 
 TEST(PictureBuffer, OnlyWholeImageAssignmentNotifiesAndItDoesSoBeforeReturning)
 {
-    PictureBuffer buf(nullptr, "buf", 0, 0, 8, 8);
+    PictureBuffer buf(nullptr, PictureKind::Box, "buf", 0, 0, 8, 8);
     int changes = 0;
     Colour seen = 0;
     buf.onChange = [&] {
@@ -28,8 +28,8 @@ TEST(PictureBuffer, OnlyWholeImageAssignmentNotifiesAndItDoesSoBeforeReturning)
     EXPECT_EQ(seen, 0x00123456);
 
     buf.SetPixel(2, 2, 0x000000FF);
-    buf.PaintPicture(SolidImage(4, 4, 0), 0, 0, 4, 4, 0, 0, PictureBuffer::vbSrcAnd);
-    buf.PaintPicture(SolidImage(4, 4, 0xFF), 0, 0, 4, 4, 0, 0, PictureBuffer::vbSrcPaint);
+    buf.PaintPicture(SolidImage(4, 4, 0), 0, 0, 4, 4, 0, 0, RasterOp::And);
+    buf.PaintPicture(SolidImage(4, 4, 0xFF), 0, 0, 4, 4, 0, 0, RasterOp::Or);
     buf.Cls();
     buf.Line(0, 0, 7, 7, 0xFF);
     buf.setWidth(10);
@@ -43,7 +43,7 @@ TEST(PictureBuffer, OnlyWholeImageAssignmentNotifiesAndItDoesSoBeforeReturning)
 
 TEST(PictureBuffer, PixelsOutsideReadMinusOneAndWritesAreClipped)
 {
-    PictureBuffer buf(nullptr, "buf", 0, 0, 4, 3, 0x00800000);
+    PictureBuffer buf(nullptr, PictureKind::Box, "buf", 0, 0, 4, 3, 0x00800000);
     EXPECT_EQ(buf.GetPixel(0, 0), 0x00800000);
     for (auto [x, y] : {std::pair{-1, 0}, {0, -1}, {4, 0}, {0, 3}, {-32768, 32767}})
         EXPECT_EQ(buf.GetPixel(x, y), -1) << x << "," << y;
@@ -57,12 +57,12 @@ TEST(PictureBuffer, PixelsOutsideReadMinusOneAndWritesAreClipped)
 
 TEST(PictureBuffer, RasterOperationsCombineBitsAndClipAtEveryEdge)
 {
-    PictureBuffer buf(nullptr, "buf", 0, 0, 6, 6);
+    PictureBuffer buf(nullptr, PictureKind::Box, "buf", 0, 0, 6, 6);
     buf.setPicture(SolidImage(6, 6, 0x00F0F0F0));
-    buf.PaintPicture(SolidImage(3, 3, 0x0033CC0F), 1, 1, 3, 3, 0, 0, PictureBuffer::vbSrcAnd);
+    buf.PaintPicture(SolidImage(3, 3, 0x0033CC0F), 1, 1, 3, 3, 0, 0, RasterOp::And);
     EXPECT_EQ(buf.GetPixel(1, 1), 0x0030C000);
     EXPECT_EQ(buf.GetPixel(0, 0), 0x00F0F0F0);
-    buf.PaintPicture(SolidImage(3, 3, 0x0000000F), 1, 1, 3, 3, 0, 0, PictureBuffer::vbSrcPaint);
+    buf.PaintPicture(SolidImage(3, 3, 0x0000000F), 1, 1, 3, 3, 0, 0, RasterOp::Or);
     EXPECT_EQ(buf.GetPixel(3, 3), 0x0030C00F);
     EXPECT_EQ(buf.GetPixel(4, 4), 0x00F0F0F0);
 
@@ -72,8 +72,8 @@ TEST(PictureBuffer, RasterOperationsCombineBitsAndClipAtEveryEdge)
     QImage frame = SolidImage(4, 4, 0x000000FF);
     frame.setPixel(1, 1, PictureBuffer::ToQRgb(0));
     buf.setPicture(SolidImage(6, 6, 0x00445566));
-    buf.PaintPicture(mask, -2, -2, 4, 4, 0, 0, PictureBuffer::vbSrcAnd); // hangs off the top-left
-    buf.PaintPicture(frame, -2, -2, 4, 4, 0, 0, PictureBuffer::vbSrcPaint);
+    buf.PaintPicture(mask, -2, -2, 4, 4, 0, 0, RasterOp::And); // hangs off the top-left
+    buf.PaintPicture(frame, -2, -2, 4, 4, 0, 0, RasterOp::Or);
     EXPECT_EQ(buf.GetPixel(0, 0), 0x000000FF);
     EXPECT_EQ(buf.GetPixel(2, 2), 0x00445566);
 
@@ -87,7 +87,7 @@ TEST(PictureBuffer, RasterOperationsCombineBitsAndClipAtEveryEdge)
 
 TEST(PictureBuffer, ResizingKeepsTheOverlapAndFillsNewAreaWithTheBackground)
 {
-    PictureBuffer buf(nullptr, "buf", 0, 0, 4, 4, 0x00800000);
+    PictureBuffer buf(nullptr, PictureKind::Box, "buf", 0, 0, 4, 4, 0x00800000);
     buf.setPicture(PatternImage(4, 4));
     const Colour corner = buf.GetPixel(3, 3);
     buf.setHeight(6);
@@ -103,14 +103,14 @@ TEST(PictureBuffer, ResizingKeepsTheOverlapAndFillsNewAreaWithTheBackground)
 
 TEST(PictureBuffer, AssignmentSizesOnlyWithAutoSizeAndClsKeepsThePicture)
 {
-    PictureBuffer fixed(nullptr, "fixed", 0, 0, 4, 4, 0x00800000);
+    PictureBuffer fixed(nullptr, PictureKind::Box, "fixed", 0, 0, 4, 4, 0x00800000);
     fixed.setPicture(SolidImage(2, 6, 0x000000FF));
     EXPECT_EQ(fixed.Width(), 4);
     EXPECT_EQ(fixed.Height(), 4);
     EXPECT_EQ(fixed.GetPixel(1, 3), 0x000000FF);
     EXPECT_EQ(fixed.GetPixel(2, 0), 0x00800000); // beyond the picture: background
 
-    PictureBuffer autosized(nullptr, "auto", 0, 0, 4, 4);
+    PictureBuffer autosized(nullptr, PictureKind::Box, "auto", 0, 0, 4, 4);
     autosized.setAutoSize(true);
     autosized.setPicture(SolidImage(82, 82, 0));
     EXPECT_EQ(autosized.Width(), 82);
@@ -123,11 +123,11 @@ TEST(PictureBuffer, AssignmentSizesOnlyWithAutoSizeAndClsKeepsThePicture)
 
 TEST(PictureBuffer, LinesExcludeTheirEndPointAndInvertInInvertMode)
 {
-    PictureBuffer buf(nullptr, "buf", 0, 0, 8, 8, 0);
+    PictureBuffer buf(nullptr, PictureKind::Box, "buf", 0, 0, 8, 8, 0);
     buf.Line(0, 0, 4, 0, 0x000000FF);
     EXPECT_EQ(buf.GetPixel(3, 0), 0x000000FF);
     EXPECT_EQ(buf.GetPixel(4, 0), 0); // the end point is not drawn
-    buf.setDrawMode(PictureBuffer::vbInvert);
+    buf.setDrawMode(LineMode::Invert);
     buf.Line(0, 0, 0, 3, 0x000000FF); // the pen colour is ignored
     buf.Line(0, 0, 2, 0, 0x000000FF);
     EXPECT_EQ(buf.GetPixel(0, 1), 0x00FFFFFF);
@@ -168,7 +168,7 @@ void Send(PictureBuffer& buf, QEvent::Type type, QPointF pos, Qt::MouseButton bu
 
 TEST(PictureBuffer, MouseEventsArriveWithTheOldButtonShiftAndPositionArguments)
 {
-    PictureBuffer buf(nullptr, "buf", 0, 0, 64, 64);
+    PictureBuffer buf(nullptr, PictureKind::Box, "buf", 0, 0, 64, 64);
     MouseLog log;
     buf.onMouseDown = [&](int b, int s, float x, float y) { log.downs.push_back({float(b), float(s), x, y}); };
     buf.onMouseMove = [&](int b, int s, float x, float y) { log.moves.push_back({float(b), float(s), x, y}); };

@@ -36,7 +36,6 @@ struct TipWindow : ::testing::Test {
     std::unique_ptr<Form1> StartProgram()
     {
         auto form = std::make_unique<Form1>(dialogs);
-        form->endProgram = [] {};
         form->Form_Load();
         return form;
     }

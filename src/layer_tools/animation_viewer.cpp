@@ -115,7 +115,8 @@ AnimationViewer::AnimationViewer(QWidget* page, Layers& layers) : layers_(layers
         // The bar at the right runs on past the page's edge: it is as wide as
         // what the page shows of it.
         const int width = std::min(strip.width(), kPageWidth - left);
-        auto* img = new PictureBuffer(content, QString::fromLatin1(name), left, top, width, strip.height(), style::kBlack);
+        auto* img = new PictureBuffer(content, PictureKind::Image, QString::fromLatin1(name),
+                                      left, top, width, strip.height(), style::kBlack);
         img->setPicture(strip);
         return img;
     };
@@ -123,9 +124,9 @@ AnimationViewer::AnimationViewer(QWidget* page, Layers& layers) : layers_(layers
     Image7 = filmStrip("Image7", 350, 0);
     Shape15 = Shape(content, QStringLiteral("Shape15"), QRect(0, 21, 477, 64), style::kBlack, style::kBlack);
     for (int v = 0; v < kViews; ++v)
-        Picture16[static_cast<size_t>(v)] = new PictureBuffer(content, QStringLiteral("Picture16_%1").arg(v),
-                                                              kViewLeft[static_cast<size_t>(v)], kViewTop,
-                                                              kTileSize, kTileSize, style::kBlack);
+        Picture16[static_cast<size_t>(v)] =
+            new PictureBuffer(content, PictureKind::Box, QStringLiteral("Picture16_%1").arg(v),
+                              kViewLeft[static_cast<size_t>(v)], kViewTop, kTileSize, kTileSize, style::kBlack);
     Image5 = filmStrip("Image5", 0, 85);
     Image8 = filmStrip("Image8", 350, 85);
 
@@ -156,7 +157,7 @@ AnimationViewer::AnimationViewer(QWidget* page, Layers& layers) : layers_(layers
 
     for (int s = 0; s < kSlots; ++s) {
         const auto i = static_cast<size_t>(s);
-        Picture17[i] = new PictureBuffer(content, QStringLiteral("Picture17_%1").arg(s),
+        Picture17[i] = new PictureBuffer(content, PictureKind::Box, QStringLiteral("Picture17_%1").arg(s),
                                          kSlotColumnLeft[static_cast<size_t>(s % 3)],
                                          kSlotRowTop[static_cast<size_t>(s / 3)], kTileSize, kTileSize,
                                          style::kWhite); // an empty slot

@@ -15,9 +15,9 @@ ColorKeying::ColorKeying(QWidget* page, Layers& layers) : layers_(layers)
 {
     // The mirrors start with the layers' pictures. Ckey2 lies under Ckey1,
     // Ckey3 over it: the creation order stacks them.
-    Ckey2 = new PictureBuffer(page, QStringLiteral("Ckey2"), 322, 49, 64, 64, style::kNavy);
-    Ckey1 = new PictureBuffer(page, QStringLiteral("Ckey1"), 294, 21, 64, 64, style::kNavy);
-    Ckey3 = new PictureBuffer(page, QStringLiteral("Ckey3"), 322, 49, 64, 64, style::kNavy);
+    Ckey2 = new PictureBuffer(page, PictureKind::Box, QStringLiteral("Ckey2"), 322, 49, 64, 64, style::kNavy);
+    Ckey1 = new PictureBuffer(page, PictureKind::Box, QStringLiteral("Ckey1"), 294, 21, 64, 64, style::kNavy);
+    Ckey3 = new PictureBuffer(page, PictureKind::Box, QStringLiteral("Ckey3"), 322, 49, 64, 64, style::kNavy);
     Ckey1->setPicture(layers.Image1->Image());
     Ckey2->setPicture(layers.Image2->Image());
     Ckey3->setPicture(layers.Image2->Image());
@@ -38,7 +38,7 @@ ColorKeying::ColorKeying(QWidget* page, Layers& layers) : layers_(layers)
     Label6 = new Label(page, QStringLiteral("Label6"), QRect(21, 182, 197, 43),
                        QStringLiteral("2.) Select the color key, or the color to be removed, by clicking or "
                                       "dragging on the texture."));
-    CKeyPicker = new PictureBuffer(page, QStringLiteral("CKeyPicker"), 98, 224, 64, 64, style::kNavy);
+    CKeyPicker = new PictureBuffer(page, PictureKind::Box, QStringLiteral("CKeyPicker"), 98, 224, 64, 64, style::kNavy);
     CKeyPicker->setCursor(Qt::CrossCursor);
     Label4 = new Label(page, QStringLiteral("Label4"), QRect(273, 203, 120, 99), QStringLiteral("Color Key"),
                        Qt::AlignCenter);
@@ -61,7 +61,7 @@ ColorKeying::ColorKeying(QWidget* page, Layers& layers) : layers_(layers)
     Label8 = new Label(page, QStringLiteral("Label8"), QRect(21, 399, 320, 43),
                        QStringLiteral("3.) Set the new texture to either layer A or B to add an additional layer "
                                       "or to add to the custom texture set."));
-    Picture4 = new PictureBuffer(page, QStringLiteral("Picture4"), 196, 448, 64, 64, style::kNavy);
+    Picture4 = new PictureBuffer(page, PictureKind::Box, QStringLiteral("Picture4"), 196, 448, 64, 64, style::kNavy);
     Command14 = new CommandButton(page, QStringLiteral("Command14"), QRect(98, 525, 120, 29),
                                   QStringLiteral("Set to layer A"));
     Command15 = new CommandButton(page, QStringLiteral("Command15"), QRect(238, 525, 120, 29),

@@ -58,21 +58,25 @@ FilterRotate::FilterRotate(QWidget* page, Layers& layers, Dialogs& dialogs) : la
                                   QStringLiteral("Load layer A"));
     Command40 = new CommandButton(page, QStringLiteral("Command40"), QRect(245, 49, 78, 43),
                                   QStringLiteral("Load layer B"));
-    Picture15 = new PictureBuffer(page, QStringLiteral("Picture15"), 63, 49, kSide, kSide, style::kNavy);
+    Picture15 = new PictureBuffer(page, PictureKind::Box, QStringLiteral("Picture15"),
+                                  63, 49, kSide, kSide, style::kNavy);
     Picture15->hide();
-    FilterBuffer = new PictureBuffer(page, QStringLiteral("FilterBuffer"), 364, 49, kSide, kSide, style::kNavy);
+    FilterBuffer = new PictureBuffer(page, PictureKind::Box, QStringLiteral("FilterBuffer"),
+                                     364, 49, kSide, kSide, style::kNavy);
     FilterBuffer->hide();
     Line10 = Line(page, QStringLiteral("Line10"), QPoint(14, 105), QPoint(448, 105), style::kMidGrey);
 
     // 2.) Turning and mirroring
     Label16 = new Label(page, QStringLiteral("Label16"), QRect(14, 119, 225, 22),
                         QStringLiteral("2.) Rotate the texture here:"));
-    RotBuffer = new PictureBuffer(page, QStringLiteral("RotBuffer"), 63, 140, kSide, kSide, style::kNavy);
+    RotBuffer = new PictureBuffer(page, PictureKind::Box, QStringLiteral("RotBuffer"),
+                                  63, 140, kSide, kSide, style::kNavy);
     RotBuffer->hide();
     Command37 = new CommandButton(page, QStringLiteral("Command37"), QRect(147, 140, 50, 64));
     Command37->setIcon(QIcon(QPixmap::fromImage(artwork::RotateArrowIcon(true))));
     Command37->setIconSize(QSize(32, 32));
-    WorkTile = new PictureBuffer(page, QStringLiteral("Picture13"), 203, 140, kSide, kSide, style::kNavy);
+    WorkTile = new PictureBuffer(page, PictureKind::Box, QStringLiteral("Picture13"),
+                                 203, 140, kSide, kSide, style::kNavy);
     Command38 = new CommandButton(page, QStringLiteral("Command38"), QRect(273, 140, 50, 64));
     Command38->setIcon(QIcon(QPixmap::fromImage(artwork::RotateArrowIcon(false))));
     Command38->setIconSize(QSize(32, 32));
@@ -87,7 +91,8 @@ FilterRotate::FilterRotate(QWidget* page, Layers& layers, Dialogs& dialogs) : la
                         QStringLiteral("3.) Or apply a pre-made filter:"));
     File1 = new FileListBox(page, QStringLiteral("File1"), QStringLiteral("*.fil"));
     File1->setGeometry(154, 231, 295, 123);
-    FilterPreview = new PictureBuffer(page, QStringLiteral("Picture14"), 56, 266, kSide, kSide, style::kNavy);
+    FilterPreview = new PictureBuffer(page, PictureKind::Box, QStringLiteral("Picture14"),
+                                      56, 266, kSide, kSide, style::kNavy);
     FilterPreview->setToolTip(QStringLiteral("Wow! What a cool filter!"));
     Text4 = new TextBox(page, QStringLiteral("Text4"), QRect(154, 357, 295, 22));
     // Just below the caption box, in a small font so its caption fits on one line.

@@ -10,9 +10,9 @@ Ghosting::Ghosting(QWidget* page, Layers& layers) : layers_(layers)
 {
     // The mirrors stay hidden and start empty (navy), out of step with the
     // layers until a layer is first replaced.
-    Picture10 = new PictureBuffer(page, QStringLiteral("Picture10"), 63, 63, 64, 64, style::kNavy);
+    Picture10 = new PictureBuffer(page, PictureKind::Box, QStringLiteral("Picture10"), 63, 63, 64, 64, style::kNavy);
     Picture10->hide();
-    Picture9 = new PictureBuffer(page, QStringLiteral("Picture9"), 63, 203, 64, 64, style::kNavy);
+    Picture9 = new PictureBuffer(page, PictureKind::Box, QStringLiteral("Picture9"), 63, 203, 64, 64, style::kNavy);
     Picture9->hide();
 
     // The backdrop takes the grey of the other tab pages.
@@ -20,10 +20,10 @@ Ghosting::Ghosting(QWidget* page, Layers& layers) : layers_(layers)
     Shape12->lower();
     Label13 = new Label(page, QStringLiteral("Label13"), QRect(21, 21, 197, 36),
                         QStringLiteral("Adjust the transparency level between the two textures with the slider bar:"));
-    Picture11 = new PictureBuffer(page, QStringLiteral("Picture11"), 63, 133, 64, 64, style::kNavy);
+    Picture11 = new PictureBuffer(page, PictureKind::Box, QStringLiteral("Picture11"), 63, 133, 64, 64, style::kNavy);
     Line11 = new SlantedLine(page, QStringLiteral("Line11"), QPoint(126, 133), QPoint(147, 126));
     Line12 = new SlantedLine(page, QStringLiteral("Line12"), QPoint(126, 196), QPoint(147, 203));
-    Picture12 = new PictureBuffer(page, QStringLiteral("Picture12"), 147, 98, 128, 128, style::kNavy);
+    Picture12 = new PictureBuffer(page, PictureKind::Box, QStringLiteral("Picture12"), 147, 98, 128, 128, style::kNavy);
     // The joining lines end on the corners of the two pictures: they lie
     // under them, so they never paint over a pixel of the blend.
     Line11->stackUnder(Picture11);

@@ -22,7 +22,7 @@ QuarterTiles::QuarterTiles(QWidget* page, Layers& layers) : layers_(layers)
                         QStringLiteral("Select which layer tile you want to reduce to 1/4 size:"));
     Command18 = new CommandButton(page, QStringLiteral("Command18"), QRect(35, 56, 85, 29), QStringLiteral("A"));
     Command19 = new CommandButton(page, QStringLiteral("Command19"), QRect(126, 56, 85, 29), QStringLiteral("B"));
-    Picture7 = new PictureBuffer(page, QStringLiteral("Picture7"), 308, 35, 64, 64, style::kNavy);
+    Picture7 = new PictureBuffer(page, PictureKind::Box, QStringLiteral("Picture7"), 308, 35, 64, 64, style::kNavy);
     Line8 = Line(page, QStringLiteral("Line8"), QPoint(14, 126), QPoint(455, 126), style::kMidGrey);
 
     Command20 = new CommandButton(page, QStringLiteral("Command20"), QRect(35, 168, 169, 29),
@@ -39,7 +39,8 @@ QuarterTiles::QuarterTiles(QWidget* page, Layers& layers) : layers_(layers)
                                   QStringLiteral("Lower Left"));
     Command24 = new WrapButton(page, QStringLiteral("Command24"), QRect(119, 280, 57, 57),
                                   QStringLiteral("Lower Right"));
-    Picture8 = new PictureBuffer(page, QStringLiteral("Picture8"), 308, 266, kQuarter, kQuarter, style::kNavy);
+    Picture8 = new PictureBuffer(page, PictureKind::Box, QStringLiteral("Picture8"),
+                                 308, 266, kQuarter, kQuarter, style::kNavy);
 
     Command18->onClick = [this] { Command18_Click(); };
     Command19->onClick = [this] { Command19_Click(); };
@@ -81,8 +82,8 @@ void QuarterTiles::PasteQuarterTile(int X, int Y)
     // refreshed.
     const QImage& reduced = Picture8->Image();
     PictureBuffer* target = Command20->Caption() == QLatin1String(kTargetA) ? layers_.Image1 : layers_.Image2;
-    target->PaintPicture(reduced, X, Y, kQuarter, kQuarter, 0, 0, PictureBuffer::vbSrcAnd);
-    target->PaintPicture(reduced, X, Y, kQuarter, kQuarter, 0, 0, PictureBuffer::vbSrcPaint);
+    target->PaintPicture(reduced, X, Y, kQuarter, kQuarter, 0, 0, RasterOp::And);
+    target->PaintPicture(reduced, X, Y, kQuarter, kQuarter, 0, 0, RasterOp::Or);
     layers_.Image1->Refresh();
     layers_.Image2->Refresh();
 }

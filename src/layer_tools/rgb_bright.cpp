@@ -40,7 +40,7 @@ RgbBright::RgbBright(QWidget* page, Layers& layers) : layers_(layers)
     Command16->setToolTip(QStringLiteral("Load layer A"));
     Command17 = new CommandButton(page, QStringLiteral("Command17"), QRect(119, 56, 85, 29), QStringLiteral("B"));
     Command17->setToolTip(QStringLiteral("Load layer B"));
-    Picture5 = new PictureBuffer(page, QStringLiteral("Picture5"), 315, 56, 64, 64, style::kNavy);
+    Picture5 = new PictureBuffer(page, PictureKind::Box, QStringLiteral("Picture5"), 315, 56, 64, 64, style::kNavy);
     Line6 = Line(page, QStringLiteral("Line6"), QPoint(14, 140), QPoint(455, 140));
     Label10 = new Label(page, QStringLiteral("Label10"), QRect(35, 161, 169, 57),
                         QStringLiteral("The red, green, and blue tinting of the tile can be adjusted with the RGB "
@@ -66,7 +66,7 @@ RgbBright::RgbBright(QWidget* page, Layers& layers) : layers_(layers)
     G = percentSlider("G", 350);
     B = percentSlider("B", 392);
 
-    Picture6 = new PictureBuffer(page, QStringLiteral("Picture6"), 84, 252, 64, 64, style::kNavy);
+    Picture6 = new PictureBuffer(page, PictureKind::Box, QStringLiteral("Picture6"), 84, 252, 64, 64, style::kNavy);
     Command27 = new CommandButton(page, QStringLiteral("Command27"), QRect(217, 280, 36, 22));
     Command27->setIcon(QIcon(QPixmap::fromImage(artwork::ArrowGlyph(artwork::Arrow::Right))));
     Command27->setIconSize(QSize(23, 22));

@@ -21,7 +21,7 @@
 #include "platform/menu_bar.h"
 #include "platform/picture_buffer.h"
 #include "platform/program_end.h"
-#include "platform/single_window.h"
+#include "platform/secondary_window.h"
 #include "platform/style.h"
 #include "platform/tab_control.h"
 #include "texture_set/bins.h"
@@ -71,7 +71,6 @@ Form1::Form1(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), dialogs_(
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Glimmerdeck - Version 1.8"));
     setWindowIcon(QIcon(QPixmap::fromImage(artwork::AppIcon())));
-    endProgram = EndProgram;
     openTipOfDay = [this] { frmTip::Open(tipWindow, this); };
 
     client = new QWidget(this);
@@ -127,31 +126,29 @@ Form1::~Form1() = default;
 
 void Form1::buildToolbar()
 {
-    Image13 = new PictureBuffer(Frame1, QStringLiteral("Image13"), 1, kToolTop, 13, 26, style::kPageGrey);
-    Image13->setFocusPolicy(Qt::NoFocus); // artwork only
+    Image13 = new PictureBuffer(Frame1, PictureKind::Image, QStringLiteral("Image13"),
+                                1, kToolTop, 13, 26, style::kPageGrey);
     Image13->setPicture(artwork::ToolbarBarEnd(true));
-    Image9 = new PictureBuffer(Frame1, QStringLiteral("Image9"), 14, kToolTop, 465, 26, style::kPageGrey);
-    Image9->setFocusPolicy(Qt::NoFocus); // artwork only
+    Image9 = new PictureBuffer(Frame1, PictureKind::Image, QStringLiteral("Image9"),
+                               14, kToolTop, 465, 26, style::kPageGrey);
     Image9->setPicture(artwork::ToolbarBarStrip().scaled(465, 26));
-    Image14 = new PictureBuffer(Frame1, QStringLiteral("Image14"), 476, kToolTop, 13, 26, style::kPageGrey);
-    Image14->setFocusPolicy(Qt::NoFocus); // artwork only
+    Image14 = new PictureBuffer(Frame1, PictureKind::Image, QStringLiteral("Image14"),
+                                476, kToolTop, 13, 26, style::kPageGrey);
     Image14->setPicture(artwork::ToolbarBarEnd(false));
 
     for (int i = 0; i < kToolCount; ++i) {
         const ToolDef& t = kTools[static_cast<size_t>(i)];
-        auto* b = new PictureBuffer(Frame1, QStringLiteral("ToolPick(%1)").arg(i), t.left, kToolTop, 26, 26,
-                                    style::kPageGrey);
+        auto* b = new PictureBuffer(Frame1, PictureKind::Image, QStringLiteral("ToolPick(%1)").arg(i),
+                                    t.left, kToolTop, 26, 26, style::kPageGrey);
         b->setPicture(artwork::ToolbarIcon(i));
         b->setToolTip(QString::fromLatin1(t.tooltip));
         b->setCursor(Qt::PointingHandCursor);
-        b->setFocusPolicy(Qt::NoFocus); // an icon: a press leaves the focus where it is
         b->onClick = [this, i] { ToolPick_Click(i); };
         b->onMouseMove = [this, i](int Button, int Shift, float X, float Y) { ToolPick_MouseMove(i, Button, Shift, X, Y); };
         ToolPick[static_cast<size_t>(i)] = b;
     }
 
-    Image10 = new PictureBuffer(Frame1, QStringLiteral("Image10"), 21, 98, 22, 9, style::kPageGrey);
-    Image10->setFocusPolicy(Qt::NoFocus); // artwork only
+    Image10 = new PictureBuffer(Frame1, PictureKind::Image, QStringLiteral("Image10"), 21, 98, 22, 9, style::kPageGrey);
     Image10->setPicture(artwork::ToolbarMarker());
 }
 
@@ -238,15 +235,7 @@ void Form1::Form_Load()
         openTipOfDay();
 }
 
-void Form1::Form_Unload()
-{
-    if (unloading_)
-        return;
-    unloading_ = true;
-    bins->Unload();
-    if (endProgram)
-        endProgram();
-}
+void Form1::Form_Unload() { EndProgram(); }
 
 void Form1::CloseOnEndSignals()
 {
@@ -308,5 +297,5 @@ void Form1::ToolPick_MouseMove(int Index, int, int, float, float)
 void Form1::chsselect_Click()
 {
     // Showing it again while it is open only brings it forward.
-    ShowSingleWindow(form7, *bins->square, this);
+    OpenOnce(form7, [this] { return new Form7(*bins->square, this); });
 }

@@ -48,7 +48,8 @@ public:
     // Start-up: shows the window, initialises the window-level variables,
     // points the filter list at the Filters folder and opens the tip of the day.
     void Form_Load();
-    // Ends the program at once.
+    // Ends the program at once (EndProgram): a save under way drops its
+    // unfinished file, a flip stops, and no question is asked any more.
     void Form_Unload();
     // From now on SIGTERM, SIGINT and SIGHUP (a logout, Ctrl+C, a closed
     // terminal) close the window as Quit answered Yes does: the program ends
@@ -125,8 +126,6 @@ public:
     QPointer<Form4> form4;            // read me
     QPointer<Form8> form8;            // filter help
 
-    // What ending the program does (tests replace it).
-    std::function<void()> endProgram;
     // Opens the tip of the day; returns when it is open or has declined.
     std::function<void()> openTipOfDay;
 
@@ -140,6 +139,5 @@ private:
     QAction* addItem(QMenu* menu, const char* name, const char* caption, void (Form1::*handler)());
 
     Dialogs& dialogs_;
-    bool unloading_ = false;
     std::unique_ptr<EndSignals> endSignals_;
 };

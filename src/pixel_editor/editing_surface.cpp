@@ -29,14 +29,16 @@ EditingSurface::EditingSurface(PixelEditor& editor, QWidget* content) : ed_(edit
 {
     const QCursor pencil(QPixmap::fromImage(artwork::PencilCursor()), artwork::kPencilHotX, artwork::kPencilHotY);
 
-    PixEditPic = new PictureBuffer(content, QStringLiteral("PixEditPic"), 14, 14 + PixelEditor::kSurfaceDrop, pixel_ops::kSurfaceSide,
+    PixEditPic = new PictureBuffer(content, PictureKind::Box, QStringLiteral("PixEditPic"),
+                                   14, 14 + PixelEditor::kSurfaceDrop, pixel_ops::kSurfaceSide,
                                    pixel_ops::kSurfaceSide, pixel_ops::kWhite);
     PixEditPic->setCursor(pencil);
     PixEditPic->onMouseDown = [this](int b, int s, float x, float y) { PixEditPic_MouseDown(b, s, x, y); };
     PixEditPic->onMouseMove = [this](int b, int s, float x, float y) { PixEditPic_MouseMove(b, s, x, y); };
     PixEditPic->onMouseUp = [this](int b, int s, float x, float y) { PixEditPic_MouseUp(b, s, x, y); };
 
-    PixBackup = new PictureBuffer(content, QStringLiteral("PixBackup"), 7, 615 + PixelEditor::kSurfaceDrop, 449, 449, pixel_ops::kWhite);
+    PixBackup = new PictureBuffer(content, PictureKind::Box, QStringLiteral("PixBackup"),
+                                  7, 615 + PixelEditor::kSurfaceDrop, 449, 449, pixel_ops::kWhite);
     PixBackup->setCursor(pencil);
     PixBackup->hide();
 
@@ -115,12 +117,12 @@ void EditingSurface::InvertBandLines()
 {
     // Four lines in invert mode (the colour plays no part): each shows the
     // inverse of the pixels under it, and drawing them again undoes them.
-    PixEditPic->setDrawMode(PictureBuffer::vbInvert);
+    PixEditPic->setDrawMode(LineMode::Invert);
     PixEditPic->Line(bandL_, bandT_, bandR_, bandT_, 0xFF);
     PixEditPic->Line(bandL_, bandT_, bandL_, bandB_, 0xFF);
     PixEditPic->Line(bandR_, bandB_, bandL_, bandB_, 0xFF);
     PixEditPic->Line(bandR_, bandB_, bandR_, bandT_, 0xFF);
-    PixEditPic->setDrawMode(PictureBuffer::vbCopyPen);
+    PixEditPic->setDrawMode(LineMode::Paint);
 }
 
 void EditingSurface::EraseLingeringBand()

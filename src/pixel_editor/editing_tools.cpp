@@ -29,13 +29,13 @@ EditingTools::EditingTools(PixelEditor& editor, QWidget* content) : ed_(editor)
     // The rulers: the horizontal one's column 1 and the vertical one's row 0
     // lie on the surface's left and top edges.
     const QImage top = artwork::HorizontalRuler();
-    Image3 = new PictureBuffer(content, QStringLiteral("Image3"), 13, PixelEditor::kRulerTop + PixelEditor::kSurfaceDrop, top.width(), top.height());
-    Image3->setFocusPolicy(Qt::NoFocus); // artwork only
+    Image3 = new PictureBuffer(content, PictureKind::Image, QStringLiteral("Image3"),
+                               13, PixelEditor::kRulerTop + PixelEditor::kSurfaceDrop, top.width(), top.height());
     Image3->setPicture(top);
     Image3->hide();
     const QImage left = artwork::VerticalRuler();
-    Image4 = new PictureBuffer(content, QStringLiteral("Image4"), 7, 14 + PixelEditor::kSurfaceDrop, left.width(), left.height());
-    Image4->setFocusPolicy(Qt::NoFocus); // artwork only
+    Image4 = new PictureBuffer(content, PictureKind::Image, QStringLiteral("Image4"),
+                               7, 14 + PixelEditor::kSurfaceDrop, left.width(), left.height());
     Image4->setPicture(left);
     Image4->hide();
 
@@ -56,7 +56,8 @@ EditingTools::EditingTools(PixelEditor& editor, QWidget* content) : ed_(editor)
     Command35->onClick = [this] { Command35_Click(); };
     Command36->onClick = [this] { Command36_Click(); };
 
-    Picture18 = new PictureBuffer(content, QStringLiteral("Picture18"), 63, 525, 15, 15, pixel_ops::kWhite);
+    Picture18 = new PictureBuffer(content, PictureKind::Box, QStringLiteral("Picture18"),
+                                  63, 525, 15, 15, pixel_ops::kWhite);
     Picture18->hide();
 }
 

@@ -22,7 +22,8 @@ SelectionActions::SelectionActions(PixelEditor& editor, QWidget* content) : ed_(
     cutpaste->onClick = [this] { cutpaste_Click(); };
     cutpaste->hide();
 
-    clipboardpic = new PictureBuffer(content, QStringLiteral("clipboardpic"), 476, 14 + PixelEditor::kSurfaceDrop, 449, 449, pixel_ops::kWhite);
+    clipboardpic = new PictureBuffer(content, PictureKind::Box, QStringLiteral("clipboardpic"),
+                                     476, 14 + PixelEditor::kSurfaceDrop, 449, 449, pixel_ops::kWhite);
     clipboardpic->hide();
 
     Text2 = new TextBox(content, QStringLiteral("Text2"), QRect(42, 469, 36, 22));

@@ -10,7 +10,8 @@
 
 SprayPalette::SprayPalette(PixelEditor& editor, QWidget* content) : ed_(editor)
 {
-    Picture3 = new PictureBuffer(content, QStringLiteral("Picture3"), 283, 469, 182, 78, style::kPageGrey);
+    Picture3 = new PictureBuffer(content, PictureKind::Box, QStringLiteral("Picture3"),
+                                 283, 469, 182, 78, style::kPageGrey);
     Picture3->setAutoSize(true);
     Picture3->setPicture(artwork::ColourPalette());
     Picture3->setCursor(Qt::CrossCursor);
@@ -18,11 +19,13 @@ SprayPalette::SprayPalette(PixelEditor& editor, QWidget* content) : ed_(editor)
     Picture3->onMouseMove = [this](int b, int s, float x, float y) { Picture3_MouseMove(b, s, x, y); };
 
     const QImage tip = artwork::SprayTip();
-    Blendbackup = new PictureBuffer(content, QStringLiteral("Blendbackup"), 7, 511, tip.width(), tip.height());
+    Blendbackup = new PictureBuffer(content, PictureKind::Box, QStringLiteral("Blendbackup"),
+                                    7, 511, tip.width(), tip.height());
     Blendbackup->setAutoSize(true);
     Blendbackup->setPicture(tip);
     Blendbackup->hide();
-    BlendBrush = new PictureBuffer(content, QStringLiteral("BlendBrush"), 21, 511, tip.width(), tip.height());
+    BlendBrush = new PictureBuffer(content, PictureKind::Box, QStringLiteral("BlendBrush"),
+                                   21, 511, tip.width(), tip.height());
     BlendBrush->setAutoSize(true);
     BlendBrush->setPicture(tip);
     BlendBrush->hide();

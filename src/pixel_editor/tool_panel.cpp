@@ -34,9 +34,9 @@ int ToPixels(float twips) { return static_cast<int>(std::lround(twips / kTwipsPe
 ToolPanel::ToolPanel(PixelEditor& editor, QWidget* content) : ed_(editor)
 {
     const QImage toolbox = artwork::ToolboxPicture();
-    Image11 = new PictureBuffer(content, QStringLiteral("Image11"), 2940 / kTwipsPerPixel, 7035 / kTwipsPerPixel,
+    Image11 = new PictureBuffer(content, PictureKind::Image, QStringLiteral("Image11"),
+                                2940 / kTwipsPerPixel, 7035 / kTwipsPerPixel,
                                 toolbox.width(), toolbox.height());
-    Image11->setFocusPolicy(Qt::NoFocus); // artwork only
     Image11->setPicture(toolbox);
     Image11->setToolTip(QStringLiteral("Tools"));
     Image11->onMouseMove = [this](int b, int s, float x, float y) { Image11_MouseMove(b, s, x, y); };
@@ -67,9 +67,9 @@ ToolPanel::ToolPanel(PixelEditor& editor, QWidget* content) : ed_(editor)
     SetBackColor(Shape17, 0x000000FF);
     Shape17->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    Image12 = new PictureBuffer(Painttools, QStringLiteral("Image12"), 105 / kTwipsPerPixel, 1995 / kTwipsPerPixel,
+    Image12 = new PictureBuffer(Painttools, PictureKind::Image, QStringLiteral("Image12"),
+                                105 / kTwipsPerPixel, 1995 / kTwipsPerPixel,
                                 toolbox.width(), toolbox.height());
-    Image12->setFocusPolicy(Qt::NoFocus); // artwork only
     Image12->setPicture(toolbox);
 
     place();

@@ -40,7 +40,8 @@ QString WrapsAnywhere(const QString& text)
 
 MsgAnswer QtDialogs::MsgBox(const QString& text, MsgButtons buttons, const QString& title)
 {
-    // Once the program is ending, no question is asked: the refusing answer.
+    // Once the program is ending, no question is asked, and one that was open
+    // when it began to end is answered so: the refusing answer.
     if (ProgramEnding())
         return buttons == MsgButtons::YesNo ? MsgAnswer::No : MsgAnswer::OK;
     QMessageBox box(parent_);
@@ -49,7 +50,8 @@ MsgAnswer QtDialogs::MsgBox(const QString& text, MsgButtons buttons, const QStri
     if (buttons == MsgButtons::YesNo) {
         box.setIcon(QMessageBox::Question);
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        return box.exec() == QMessageBox::Yes ? MsgAnswer::Yes : MsgAnswer::No;
+        const bool yes = box.exec() == QMessageBox::Yes;
+        return yes && !ProgramEnding() ? MsgAnswer::Yes : MsgAnswer::No;
     }
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();
@@ -61,7 +63,7 @@ std::optional<QString> QtDialogs::ShowOpen()
     if (ProgramEnding())
         return std::nullopt;
     const QString name = QFileDialog::getOpenFileName(parent_);
-    if (name.isEmpty())
+    if (name.isEmpty() || ProgramEnding())
         return std::nullopt;
     return name;
 }
@@ -74,7 +76,7 @@ std::optional<QString> QtDialogs::ShowSave()
     // dialog does not.
     const QString name =
         QFileDialog::getSaveFileName(parent_, {}, {}, {}, nullptr, QFileDialog::DontConfirmOverwrite);
-    if (name.isEmpty())
+    if (name.isEmpty() || ProgramEnding())
         return std::nullopt;
     return name;
 }

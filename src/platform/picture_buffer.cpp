@@ -9,17 +9,14 @@
 
 #include "core/picture_memory.h"
 
-PictureBuffer::PictureBuffer(QWidget* parent, const QString& name, int left, int top, int width,
-                             int height, Colour backColor)
+PictureBuffer::PictureBuffer(QWidget* parent, PictureKind kind, const QString& name, int left, int top,
+                             int width, int height, Colour backColor)
     : QWidget(parent), backColor_(backColor)
 {
     setObjectName(name);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    // A press takes the focus (Tab passes it by), so a text box being typed
-    // in loses it, and takes its value, before the press's handler runs.
-    // Pictures that only show artwork (toolbar icons, rulers) take none.
-    setFocusPolicy(Qt::ClickFocus);
+    setFocusPolicy(kind == PictureKind::Box ? Qt::ClickFocus : Qt::NoFocus);
     image_ = QImage(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32);
     image_.fill(ToQRgb(backColor_));
     setGeometry(left, top, image_.width(), image_.height());
@@ -148,7 +145,7 @@ void PictureBuffer::resizeImage(int width, int height)
 }
 
 void PictureBuffer::PaintPicture(const QImage& src, int px, int py, int w, int h, int srcX, int srcY,
-                                 uint32_t rop)
+                                 RasterOp rop)
 {
     if (src.isNull() || w <= 0 || h <= 0)
         return;
@@ -179,15 +176,15 @@ void PictureBuffer::PaintPicture(const QImage& src, int px, int py, int w, int h
         const QRgb* in = reinterpret_cast<const QRgb*>(s.constScanLine(srcY + j)) + srcX;
         QRgb* out = reinterpret_cast<QRgb*>(target->scanLine(py + j - origin.y())) + (px - origin.x());
         switch (rop) {
-        case vbSrcAnd:
+        case RasterOp::And:
             for (int i = x0; i < x1; ++i)
                 out[i] &= in[i];
             break;
-        case vbSrcPaint:
+        case RasterOp::Or:
             for (int i = x0; i < x1; ++i)
                 out[i] |= in[i];
             break;
-        default:
+        case RasterOp::Copy:
             std::copy(in + x0, in + x1, out + x0);
             break;
         }
@@ -239,7 +236,7 @@ void PictureBuffer::Line(int x1, int y1, int x2, int y2, Colour c)
     while (!(x == x2 && y == y2)) {
         if (x >= 0 && y >= 0 && x < image_.width() && y < image_.height()) {
             QRgb& p = reinterpret_cast<QRgb*>(image_.scanLine(y))[x];
-            p = drawMode_ == vbInvert ? (p ^ 0x00FFFFFFu) : pen;
+            p = drawMode_ == LineMode::Invert ? (p ^ 0x00FFFFFFu) : pen;
         }
         const int e2 = 2 * err;
         if (e2 >= dy) {

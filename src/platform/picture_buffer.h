@@ -23,18 +23,31 @@
 #include "core/colour.h"
 #include "platform/style.h"
 
+// How PaintPicture combines each source pixel with the pixel under it; the
+// values are the operations' codes.
+enum class RasterOp : uint32_t {
+    Copy = 0x00CC0020, // the source pixel replaces it
+    And = 0x008800C6,  // their bits ANDed: black in the source clears, white keeps
+    Or = 0x00EE0086,   // their bits ORed: black in the source keeps, white sets
+};
+
+// How Line draws; the values are the modes' codes.
+enum class LineMode : int {
+    Invert = 6, // inverts the pixels under the line
+    Paint = 13, // paints the line's colour
+};
+
+// The two kinds of picture controls, chosen where each is made. A picture
+// box takes the focus on a press (Tab passes it by), so a text box being
+// typed in loses it, and takes its value, before the press's handler runs.
+// An image (artwork, toolbar icons, rulers, film strips) never takes it: a
+// press on one leaves the focus where it was.
+enum class PictureKind { Box, Image };
+
 class PictureBuffer : public QWidget {
 public:
-    // Raster operations of PaintPicture.
-    static constexpr uint32_t vbSrcCopy = 0x00CC0020;
-    static constexpr uint32_t vbSrcAnd = 0x008800C6;
-    static constexpr uint32_t vbSrcPaint = 0x00EE0086;
-    // Draw modes of Line.
-    static constexpr int vbInvert = 6;
-    static constexpr int vbCopyPen = 13;
-
-    PictureBuffer(QWidget* parent, const QString& name, int left, int top, int width, int height,
-                  Colour backColor = style::kNavy);
+    PictureBuffer(QWidget* parent, PictureKind kind, const QString& name, int left, int top, int width,
+                  int height, Colour backColor = style::kNavy);
 
     // Position and size in pixels (moving keeps the image; resizing keeps the
     // overlapping part and fills new area with the background colour).
@@ -54,8 +67,8 @@ public:
     // With AutoSize the buffer takes the size of every picture assigned to it.
     bool AutoSize() const { return autoSize_; }
     void setAutoSize(bool on) { autoSize_ = on; }
-    int DrawMode() const { return drawMode_; }
-    void setDrawMode(int mode) { drawMode_ = mode; }
+    LineMode DrawMode() const { return drawMode_; }
+    void setDrawMode(LineMode mode) { drawMode_ = mode; }
 
     const QImage& Picture() const { return picture_; }
     const QImage& Image() const
@@ -97,11 +110,12 @@ public:
     // Blits the w x h rectangle at (srcX, srcY) of src into the image at
     // (x, y) with a raster operation (copy, AND or OR), clipped to both.
     void PaintPicture(const QImage& src, int px, int py, int w, int h, int srcX = 0, int srcY = 0,
-                      uint32_t rop = vbSrcCopy);
+                      RasterOp rop = RasterOp::Copy);
     // Clears the drawn image to the background colour (the picture is kept).
     void Cls();
     // A line from (x1, y1) to (x2, y2), the end point excluded, in the
-    // current draw mode: vbInvert inverts the pixels, vbCopyPen paints c.
+    // current draw mode: LineMode::Invert inverts the pixels, LineMode::Paint
+    // paints c.
     void Line(int x1, int y1, int x2, int y2, Colour c);
     // Repaints the buffer on screen from its image (at the next turn of the
     // event loop; handlers return at once, so nobody sees the difference).
@@ -210,7 +224,7 @@ private:
     QPoint overAt_;
     Colour backColor_;
     bool autoSize_ = false;
-    int drawMode_ = vbCopyPen;
+    LineMode drawMode_ = LineMode::Paint;
     uint64_t revision_ = 0;
     bool pressedInside_ = false;
     bool pointerInside_ = false;

@@ -4,14 +4,24 @@
 
 namespace {
 bool gEnding = false;
+bool gInTests = false;
 } // namespace
 
 void EndProgram()
 {
     gEnding = true;
-    QCoreApplication::exit(0);
+    if (!gInTests)
+        QCoreApplication::exit(0);
 }
 
 bool ProgramEnding() { return gEnding; }
 
-int RunMainLoop() { return gEnding ? 0 : QCoreApplication::exec(); }
+int RunMainLoop() { return ProgramEnding() ? 0 : QCoreApplication::exec(); }
+
+ProgramEndInTests::ProgramEndInTests() { gInTests = true; }
+
+ProgramEndInTests::~ProgramEndInTests()
+{
+    gInTests = false;
+    gEnding = false;
+}

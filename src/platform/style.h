@@ -17,10 +17,20 @@ inline constexpr Colour kNavy = 0x00800000;
 inline constexpr Colour kPageGrey = 0x00C0C0C0;
 // A paler grey: the faces of the bins' arrow buttons (and their glyphs).
 inline constexpr Colour kPaleGrey = 0x00E0E0E0;
+// Between the two: the face of a bin's arrow button while it is pressed.
+inline constexpr Colour kLightGrey = 0x00C8C8C8;
+// The tabs behind the current one.
+inline constexpr Colour kShadeGrey = 0x00B0B0B0;
 // Separator lines, button borders, the shadow of etched lines.
 inline constexpr Colour kMidGrey = 0x00808080;
+// The face of the about box's OK button while it is pressed.
+inline constexpr Colour kDimGrey = 0x00606060;
 // Text on grey buttons, the dark half of etched lines.
 inline constexpr Colour kDarkGrey = 0x00404040;
+// The captions of the tabs.
+inline constexpr Colour kCharcoal = 0x00202020;
+// The bins' read-outs of the cell hovered last, on navy.
+inline constexpr Colour kPaleBlue = 0x00FFC0C0;
 inline constexpr Colour kBlack = 0x00000000;
 inline constexpr Colour kWhite = 0x00FFFFFF;
 

@@ -56,12 +56,13 @@ TabControl::TabControl(QWidget* parent, const QString& name, const QStringList& 
     // the pages room under it.
     style::SetCompactFont(bar_);
     bar_->setStyleSheet(QStringLiteral(
-        "QTabBar::tab { padding: 0px 1px; margin: 0px; background: #d8d8d8; color: #202020;"
-        " border: 1px solid %1; border-bottom: none; border-top-left-radius: 3px;"
+        "QTabBar::tab { padding: 0px 1px; margin: 0px; color: %1;"
+        " border: 1px solid %2; border-bottom: none; border-top-left-radius: 3px;"
         " border-top-right-radius: 3px; }"
-        "QTabBar::tab:!selected { margin-top: 2px; background: #b0b0b0; }"
-        "QTabBar::tab:selected { background: %2; }")
-                            .arg(style::Css(style::kMidGrey), style::Css(style::kPageGrey)));
+        "QTabBar::tab:!selected { margin-top: 2px; background: %3; }"
+        "QTabBar::tab:selected { background: %4; }")
+                            .arg(style::Css(style::kCharcoal), style::Css(style::kMidGrey),
+                                 style::Css(style::kShadeGrey), style::Css(style::kPageGrey)));
     for (const QString& c : captions)
         bar_->addTab(c);
     connect(bar_, &QTabBar::currentChanged, this, [this](int i) { showPage(i); });

@@ -13,6 +13,7 @@
 #include "core/targa.h"
 #include "platform/dialogs.h"
 #include "platform/picture_buffer.h"
+#include "platform/program_end.h"
 #include "platform/window_placement.h"
 #include "texture_set/bins.h"
 #include "texture_set/progress_windows.h"
@@ -74,7 +75,7 @@ void TextureBins::savetexset_Click()
     QElapsedTimer sinceRaised;
     int paintedWidth = -1;
     std::vector<Colour> row(kRightBinWidth);
-    for (int32_t r = 0; r < customSetHeight_ && !unloading_; ++r) {
+    for (int32_t r = 0; r < customSetHeight_ && !ProgramEnding(); ++r) {
         // The right bin as restoring it leaves it: no selector drawn
         // meanwhile can reach the file.
         rightLink_.CleanRow(customSetHeight_ - 1 - r, row);
@@ -100,7 +101,7 @@ void TextureBins::savetexset_Click()
     bar->setUpdatesEnabled(true);
     form6_->hide();
 
-    if (unloading_) {
+    if (ProgramEnding()) {
         // The program is ending: drop the unfinished file, keep the old one.
         file.cancel();
         return;
@@ -170,6 +171,13 @@ void TextureBins::FlipBin(PictureBuffer& bin, PictureBuffer& copy, bool rightBin
     flipbox->ResizeAndDrawPixels(copy.Image());
     flipbox->Refresh();
     DoEvents();
+    if (ProgramEnding()) {
+        // The program ended in that turn: the bin and its clean copy stay as
+        // they were, and the program goes without waiting for the pixels.
+        flipbox->ResizeAndDrawPixels(QImage());
+        form2_->hide();
+        return;
+    }
     // What that turn of the event loop handled may have drawn the selector
     // on the bin or stamped into its copy: the flip starts from the copy as
     // it is now, on a bin without the selector, so the clean copy that takes

@@ -21,7 +21,6 @@
 
 namespace {
 
-constexpr Colour kReadOutText = 0x00FFC0C0;
 constexpr int kSelectorInset = 9;
 
 QPushButton* ArrowButton(QWidget* parent, const char* name, artwork::Arrow dir, QRect geometry)
@@ -30,8 +29,8 @@ QPushButton* ArrowButton(QWidget* parent, const char* name, artwork::Arrow dir, 
     b->setIcon(QIcon(QPixmap::fromImage(artwork::ArrowGlyph(dir))));
     b->setIconSize(QSize(23, 22));
     b->setStyleSheet(QStringLiteral("QPushButton { background: %1; border: 1px solid %2; }"
-                                    "QPushButton:pressed { background: #C8C8C8; }")
-                         .arg(style::Css(style::kPaleGrey), style::Css(style::kMidGrey)));
+                                    "QPushButton:pressed { background: %3; }")
+                         .arg(style::Css(style::kPaleGrey), style::Css(style::kMidGrey), style::Css(style::kLightGrey)));
     return b;
 }
 
@@ -46,7 +45,7 @@ QLineEdit* ReadOut(QWidget* parent, const char* name, QRect geometry, Qt::Alignm
     t->setFocusPolicy(Qt::NoFocus);
     t->setTextMargins(0, 0, 0, 0);
     t->setStyleSheet(QStringLiteral("QLineEdit { background: %1; color: %2; padding: 0px; }")
-                         .arg(style::Css(style::kNavy), style::Css(kReadOutText)));
+                         .arg(style::Css(style::kNavy), style::Css(style::kPaleBlue)));
     style::SetSmallFont(t);
     return t;
 }
@@ -114,25 +113,26 @@ TextureBins::TextureBins(QWidget* client, QWidget* frame1, Layers& layers, Dialo
     : DoEvents([] { QCoreApplication::processEvents(); }), layers_(layers), dialogs_(dialogs)
 {
     // The left bin lies under the panel; everything else of the bins above it.
-    Picture1 = new PictureBuffer(client, QStringLiteral("Picture1"), 0, 0, 256, 698, style::kNavy);
+    Picture1 = new PictureBuffer(client, PictureKind::Box, QStringLiteral("Picture1"), 0, 0, 256, 698, style::kNavy);
     Picture1->setCursor(Qt::SizeAllCursor);
     Picture1->setPicture(artwork::StartBanner());
     Picture1->lower();
-    BackupPic = new PictureBuffer(client, QStringLiteral("BackupPic"), 0, 56, 256, 57, style::kNavy);
+    BackupPic = new PictureBuffer(client, PictureKind::Box, QStringLiteral("BackupPic"), 0, 56, 256, 57, style::kNavy);
     BackupPic->setPicture(artwork::StartBanner());
     BackupPic->hide();
 
-    square = new PictureBuffer(client, QStringLiteral("square"), 259, 14, 82, 82, style::kNavy);
+    square = new PictureBuffer(client, PictureKind::Box, QStringLiteral("square"), 259, 14, 82, 82, style::kNavy);
     square->setAutoSize(true);
     square->setPicture(artwork::SelectorFrame(0));
     square->hide();
-    squaremask = new PictureBuffer(client, QStringLiteral("squaremask"), 343, 14, 82, 82, style::kNavy);
+    squaremask = new PictureBuffer(client, PictureKind::Box, QStringLiteral("squaremask"),
+                                   343, 14, 82, 82, style::kNavy);
     squaremask->setAutoSize(true);
     squaremask->setPicture(artwork::SelectorMask());
     squaremask->hide();
-    preview = new PictureBuffer(client, QStringLiteral("preview"), 455, 28, 64, 64, style::kNavy);
+    preview = new PictureBuffer(client, PictureKind::Box, QStringLiteral("preview"), 455, 28, 64, 64, style::kNavy);
     preview->hide();
-    flipbox = new PictureBuffer(client, QStringLiteral("flipbox"), 35, 231, 29, 29, style::kNavy);
+    flipbox = new PictureBuffer(client, PictureKind::Box, QStringLiteral("flipbox"), 35, 231, 29, 29, style::kNavy);
     flipbox->hide();
 
     Command1 = ArrowButton(client, "Command1", artwork::Arrow::Left, {266, 21, 36, 71});
@@ -147,10 +147,12 @@ TextureBins::TextureBins(QWidget* client, QWidget* frame1, Layers& layers, Dialo
     Text9 = ReadOut(frame1, "Text9", {7, 0, 234, 15}, Qt::AlignRight | Qt::AlignVCenter);
     Text1 = ReadOut(client, "Text1", {511, 0, 232, 15}, Qt::AlignLeft | Qt::AlignVCenter);
 
-    Picture2 = new PictureBuffer(client, QStringLiteral("Picture2"), 749, 0, kRightBinWidth, kRightBinHeight,
+    Picture2 = new PictureBuffer(client, PictureKind::Box, QStringLiteral("Picture2"),
+                                 749, 0, kRightBinWidth, kRightBinHeight,
                                  style::kNavy);
     Picture2->setCursor(Qt::SizeAllCursor);
-    Backuppic2 = new PictureBuffer(client, QStringLiteral("Backuppic2"), 0, 301, kRightBinWidth, kRightBinHeight,
+    Backuppic2 = new PictureBuffer(client, PictureKind::Box, QStringLiteral("Backuppic2"),
+                                   0, 301, kRightBinWidth, kRightBinHeight,
                                    style::kNavy);
     Backuppic2->setAutoSize(true);
     Backuppic2->hide();
@@ -183,8 +185,8 @@ void TextureBins::DrawSelector(PictureBuffer& bin, int16_t sx, int16_t sy)
 {
     RestoreBins();
     const int w = square->Width(), h = square->Height();
-    bin.PaintPicture(squaremask->Picture(), sx, sy, w, h, 0, 0, PictureBuffer::vbSrcAnd);
-    bin.PaintPicture(square->Picture(), sx, sy, w, h, 0, 0, PictureBuffer::vbSrcPaint);
+    bin.PaintPicture(squaremask->Picture(), sx, sy, w, h, 0, 0, RasterOp::And);
+    bin.PaintPicture(square->Picture(), sx, sy, w, h, 0, 0, RasterOp::Or);
     (&bin == Picture1 ? leftLink_ : rightLink_).DrewOnBin(QRect(sx, sy, w, h));
 }
 
@@ -275,8 +277,8 @@ void TextureBins::StampLayer(PictureBuffer& layer, int cx, int cy)
     if (cx >= 0 && cy >= 0 && cx < kRightBinWidth && cy < kRightBinHeight) {
         const int w = preview->Width(), h = preview->Height();
         const uint64_t before = Backuppic2->revision();
-        Backuppic2->PaintPicture(layer.Image(), cx, cy, w, h, 0, 0, PictureBuffer::vbSrcAnd);
-        Backuppic2->PaintPicture(layer.Image(), cx, cy, w, h, 0, 0, PictureBuffer::vbSrcPaint);
+        Backuppic2->PaintPicture(layer.Image(), cx, cy, w, h, 0, 0, RasterOp::And);
+        Backuppic2->PaintPicture(layer.Image(), cx, cy, w, h, 0, 0, RasterOp::Or);
         rightLink_.DrewOnCopy(QRect(cx, cy, w, h), before);
         if (cy + 64 > customSetHeight_)
             customSetHeight_ = cy + 64;

@@ -104,9 +104,12 @@ public:
 
     // File > Save Texture Set: writes the used rows of the right bin as a
     // Targa file, with a progress window, letting the event loop run once
-    // per row while the bins ignore the mouse.
+    // per row while the bins ignore the mouse. When the program ends in one
+    // of those turns, the save stops there and any existing file stays as it
+    // was.
     void savetexset_Click();
-    // Bin > Flip > Left Bin / Right Bin: mirror a bin top to bottom.
+    // Bin > Flip > Left Bin / Right Bin: mirror a bin top to bottom. When the
+    // program ends in the flip's turn of the event loop, the flip stops there.
     void leftbin_Click();
     void rightbin_Click();
     // Bin > Set Left bin to Right / Set Right bin to Left
@@ -136,9 +139,6 @@ public:
     void SetCustomSetHeight(int32_t rows) { customSetHeight_ = rows; }
     // True while the Custom Texture Set is being saved: the bins ignore the mouse.
     bool SaveInProgress() const { return saveInProgress_; }
-    // The main window unloads: a save under way stops and leaves any existing
-    // file as it was.
-    void Unload() { unloading_ = true; }
 
     // The progress windows of the save and of the flips, made on first use
     // and shown while their command runs (null before that).
@@ -161,7 +161,6 @@ private:
     CleanCopyLink rightLink_;
     int32_t customSetHeight_ = 0;
     bool saveInProgress_ = false;
-    bool unloading_ = false;
     // Kept hidden between commands: building a window costs more than a flip.
     std::unique_ptr<Form6> form6_;
     std::unique_ptr<Form2> form2_;

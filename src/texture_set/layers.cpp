@@ -16,10 +16,10 @@ void CopyInto(const std::vector<PictureBuffer*>& mirrors, const PictureBuffer& l
 
 Layers::Layers(QWidget* client)
 {
-    Image1 = new PictureBuffer(client, QStringLiteral("Image1"), 427, 28, 64, 64, style::kNavy);
+    Image1 = new PictureBuffer(client, PictureKind::Box, QStringLiteral("Image1"), 427, 28, 64, 64, style::kNavy);
     Image1->setToolTip(QStringLiteral("Layer A"));
     Image1->setPicture(artwork::LayerLetterTile('A'));
-    Image2 = new PictureBuffer(client, QStringLiteral("Image2"), 518, 28, 64, 64, style::kNavy);
+    Image2 = new PictureBuffer(client, PictureKind::Box, QStringLiteral("Image2"), 518, 28, 64, 64, style::kNavy);
     Image2->setToolTip(QStringLiteral("Layer B"));
     Image2->setPicture(artwork::LayerLetterTile('B'));
 

@@ -7,7 +7,6 @@
 #include "artwork/artwork.h"
 #include "platform/controls.h"
 #include "platform/style.h"
-#include "platform/window_placement.h"
 
 namespace {
 QProgressBar* Bar(QWidget* parent, const char* name, QRect geometry)
@@ -22,24 +21,20 @@ QProgressBar* Bar(QWidget* parent, const char* name, QRect geometry)
 }
 } // namespace
 
-Form6::Form6() : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint)
+Form6::Form6() : SecondaryWindow(nullptr, QStringLiteral("Form6"), {318, 67}, Frame::None)
 {
-    setObjectName(QStringLiteral("Form6"));
     setWindowTitle(QStringLiteral("Saving: Standby..."));
     setAttribute(Qt::WA_DeleteOnClose, false);
-    setFixedSize(318, 67);
     auto* background = new QLabel(this);
     background->setGeometry(0, 0, 318, 67);
     background->setPixmap(QPixmap::fromImage(artwork::SaveProgressBackground()));
     pb = Bar(this, "pb", {7, 28, 302, 29});
-    CentreOnScreen(this);
 }
 
-Form2::Form2() : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint)
+Form2::Form2() : SecondaryWindow(nullptr, QStringLiteral("Form2"), {267, 43}, Frame::None)
 {
-    setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Flipping, please standby..."));
-    setFixedSize(267, 43);
+    setAttribute(Qt::WA_DeleteOnClose, false);
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, ToQColor(style::kPageGrey));
@@ -53,5 +48,4 @@ Form2::Form2() : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint)
     lp.setColor(QPalette::WindowText, ToQColor(style::kWhite));
     Label1->setPalette(lp);
     ProgressBar = Bar(this, "ProgressBar", {7, 21, 253, 15});
-    CentreOnScreen(this);
 }

@@ -6,15 +6,11 @@
 #include "artwork/artwork.h"
 #include "platform/picture_buffer.h"
 #include "platform/style.h"
-#include "platform/window_placement.h"
 
 Form7::Form7(PictureBuffer& square, QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::MSWindowsFixedSizeDialogHint), square_(square)
+    : SecondaryWindow(parent, QStringLiteral("Form7"), {349, 351}, Frame::Tool), square_(square)
 {
-    setObjectName(QStringLiteral("Form7"));
     setWindowTitle(QStringLiteral("Choose Selector"));
-    setFixedSize(349, 351);
-    setAttribute(Qt::WA_DeleteOnClose);
 
     Label1 = new QLabel(QStringLiteral("Choose a selector to follow your mouse in the texture bins:"), this);
     Label1->setGeometry(7, 7, 309, 22);
@@ -24,11 +20,12 @@ Form7::Form7(PictureBuffer& square, QWidget* parent)
     Label2->setGeometry(133, 35, 78, 15);
     Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
-    Picture1 = new PictureBuffer(this, QStringLiteral("Picture1"), 133, 49, 82, 82, style::kPageGrey);
+    Picture1 = new PictureBuffer(this, PictureKind::Box, QStringLiteral("Picture1"), 133, 49, 82, 82, style::kPageGrey);
     Picture1->setAutoSize(true);
     const int lefts[4] = {7, 91, 175, 259};
     for (int i = 0; i < 8; ++i) {
-        auto* p = new PictureBuffer(this, QStringLiteral("Picture2(%1)").arg(i), lefts[i % 4], i < 4 ? 140 : 224,
+        auto* p = new PictureBuffer(this, PictureKind::Box, QStringLiteral("Picture2(%1)").arg(i),
+                                    lefts[i % 4], i < 4 ? 140 : 224,
                                     82, 82, style::kPageGrey);
         p->setAutoSize(true);
         p->setPicture(artwork::SelectorFrame(i));
@@ -40,7 +37,6 @@ Form7::Form7(PictureBuffer& square, QWidget* parent)
     Command1->setGeometry(245, 315, 92, 29);
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
 
-    CentreOnScreen(this);
     Form_Load();
 }
 

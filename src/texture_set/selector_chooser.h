@@ -3,13 +3,13 @@
 // lives in the main window's selector picture and lasts until the program ends.
 #include <array>
 
-#include <QWidget>
+#include "platform/secondary_window.h"
 
 class QLabel;
 class QPushButton;
 class PictureBuffer;
 
-class Form7 : public QWidget {
+class Form7 : public SecondaryWindow {
 public:
     // square is the main window's selector picture.
     Form7(PictureBuffer& square, QWidget* parent = nullptr);

@@ -1,13 +1,12 @@
 #pragma once
 // The about box: who makes the program, on a black ground.
-#include <QPointer>
-#include <QWidget>
+#include "platform/secondary_window.h"
 
 class CommandButton;
 class Label;
 class PictureBuffer;
 
-class Form3 : public QWidget {
+class Form3 : public SecondaryWindow {
 public:
     static constexpr int kClientWidth = 419;
     static constexpr int kClientHeight = 214;

@@ -1,11 +1,7 @@
 #include "windows/filter_help_window.h"
 
-#include "platform/single_window.h"
-
-
 #include "platform/controls.h"
 #include "platform/text_area.h"
-#include "platform/window_placement.h"
 #include "windows/contact.h"
 
 QString FilterHelpText()
@@ -45,12 +41,10 @@ QString MoreFiltersMessage()
            QStringLiteral(" in a zip folder so they can be added to the site.");
 }
 
-Form8::Form8(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::MSWindowsFixedSizeDialogHint)
+Form8::Form8(QWidget* parent)
+    : SecondaryWindow(parent, QStringLiteral("Form8"), {kClientWidth, kClientHeight}, Frame::Tool)
 {
-    setObjectName(QStringLiteral("Form8"));
     setWindowTitle(QStringLiteral("How to create your own filters:"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(kClientWidth, kClientHeight);
 
     Text1 = new TextArea(this);
     Text1->setObjectName(QStringLiteral("Text1"));
@@ -63,10 +57,11 @@ Form8::Form8(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::MSWindowsFixedSiz
 
     Command1 = new CommandButton(this, QStringLiteral("Command1"), QRect(378, 441, 141, 36), QStringLiteral("OK"));
     Command1->onClick = [this] { Command1_Click(); };
-
-    CentreOnScreen(this);
 }
 
-Form8* Form8::Open(QPointer<Form8>& window, QWidget* parent) { return ShowSingleWindow(window, parent); }
+Form8* Form8::Open(QPointer<Form8>& window, QWidget* parent)
+{
+    return OpenOnce(window, [&] { return new Form8(parent); });
+}
 
 void Form8::Command1_Click() { close(); }

@@ -1,8 +1,7 @@
 #pragma once
 // The filter help window (how to write a filter) and the message on where
 // to find more filters.
-#include <QPointer>
-#include <QWidget>
+#include "platform/secondary_window.h"
 
 class CommandButton;
 class QPlainTextEdit;
@@ -12,7 +11,7 @@ QString FilterHelpText();
 // The text of the more-filters message box.
 QString MoreFiltersMessage();
 
-class Form8 : public QWidget {
+class Form8 : public SecondaryWindow {
 public:
     static constexpr int kClientWidth = 527;
     static constexpr int kClientHeight = 484;

@@ -1,12 +1,8 @@
 #include "windows/read_me_window.h"
 
-#include "platform/single_window.h"
-
-
 #include "platform/controls.h"
 #include "platform/style.h"
 #include "platform/text_area.h"
-#include "platform/window_placement.h"
 #include "windows/contact.h"
 
 QString ReadMeText()
@@ -62,12 +58,10 @@ QString ReadMeText()
         .arg(contact::kAuthor, contact::kAuthorEmail);
 }
 
-Form4::Form4(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::MSWindowsFixedSizeDialogHint)
+Form4::Form4(QWidget* parent)
+    : SecondaryWindow(parent, QStringLiteral("Form4"), {kClientWidth, kClientHeight}, Frame::Tool)
 {
-    setObjectName(QStringLiteral("Form4"));
     setWindowTitle(QStringLiteral("Read Me"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(kClientWidth, kClientHeight);
 
     Text1 = new TextArea(this);
     Text1->setObjectName(QStringLiteral("Text1"));
@@ -91,10 +85,11 @@ Form4::Form4(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::MSWindowsFixedSiz
     for (size_t i = 0; i < segments.size(); ++i)
         Lines[i] = Line(this, QStringLiteral("Line%1").arg(i + 1), segments[i].first, segments[i].second,
                         style::kNavy);
-
-    CentreOnScreen(this);
 }
 
-Form4* Form4::Open(QPointer<Form4>& window, QWidget* parent) { return ShowSingleWindow(window, parent); }
+Form4* Form4::Open(QPointer<Form4>& window, QWidget* parent)
+{
+    return OpenOnce(window, [&] { return new Form4(parent); });
+}
 
 void Form4::Command1_Click() { close(); }

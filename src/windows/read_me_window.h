@@ -3,8 +3,7 @@
 // text can be edited, but every opening shows it afresh.
 #include <array>
 
-#include <QPointer>
-#include <QWidget>
+#include "platform/secondary_window.h"
 
 class CommandButton;
 class QFrame;
@@ -13,7 +12,7 @@ class QPlainTextEdit;
 // The read-me text, lines separated by line breaks.
 QString ReadMeText();
 
-class Form4 : public QWidget {
+class Form4 : public SecondaryWindow {
 public:
     static constexpr int kClientWidth = 583;
     static constexpr int kClientHeight = 312;

@@ -10,11 +10,9 @@
 #include "windows/contact.h"
 
 frmSplash::frmSplash(QWidget* mainWindow)
-    : QWidget(mainWindow, Qt::Tool | Qt::FramelessWindowHint), main_(mainWindow)
+    : SecondaryWindow(mainWindow, QStringLiteral("frmSplash"), {kClientWidth, kClientHeight}, Frame::None),
+      main_(mainWindow)
 {
-    setObjectName(QStringLiteral("frmSplash"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(kClientWidth, kClientHeight);
 
     Frame1 = new QFrame(this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
@@ -30,8 +28,7 @@ frmSplash::frmSplash(QWidget* mainWindow)
     lblCompany->setForeColor(style::kPaleGrey);
     lblCompany->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    Image1 = new PictureBuffer(Frame1, QStringLiteral("Image1"), 0, 0, 619, 305, style::kPageGrey);
-    Image1->setFocusPolicy(Qt::NoFocus); // artwork only
+    Image1 = new PictureBuffer(Frame1, PictureKind::Image, QStringLiteral("Image1"), 0, 0, 619, 305, style::kPageGrey);
     Image1->setPicture(artwork::SplashPicture());
     Image1->setCursor(Qt::PointingHandCursor);
     Image1->onClick = [this] { Image1_Click(); };
@@ -41,18 +38,16 @@ frmSplash::frmSplash(QWidget* mainWindow)
     Timer1 = new Timer(this, QStringLiteral("Timer1"), kShowMs, true);
     Timer1->onTimer = [this] { Timer1_Timer(); };
 
-    CentreOnScreen(this);
     Form_Load();
 }
 
 frmSplash* frmSplash::Open(QPointer<frmSplash>& window, QWidget* mainWindow)
 {
-    if (!window || !window->isVisible())
-        window = new frmSplash(mainWindow);
-    window->Timer1->setIntervalMs(kShowMs);
-    window->show();
-    window->raise();
-    return window;
+    // Its load step has made it the active window already; one that is open
+    // only comes to the front.
+    frmSplash* open = OpenOnce(window, [&] { return new frmSplash(mainWindow); }, Activation::Leave);
+    open->Timer1->setIntervalMs(kShowMs);
+    return open;
 }
 
 void frmSplash::Form_Load()

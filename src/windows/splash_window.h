@@ -2,15 +2,14 @@
 // The splash window: the program's picture, borderless and above all other
 // windows. It closes itself two seconds after it loads, or at once when its
 // picture is clicked, and brings the main window forward as it goes.
-#include <QPointer>
-#include <QWidget>
+#include "platform/secondary_window.h"
 
 class QFrame;
 class Label;
 class PictureBuffer;
 class Timer;
 
-class frmSplash : public QWidget {
+class frmSplash : public SecondaryWindow {
 public:
     static constexpr int kClientWidth = 617;
     static constexpr int kClientHeight = 305;

@@ -13,7 +13,6 @@
 #include "platform/file_list.h"
 #include "platform/picture_buffer.h"
 #include "platform/style.h"
-#include "platform/window_placement.h"
 #include "texture_set/layers.h"
 
 namespace {
@@ -22,11 +21,9 @@ constexpr int kTile = tile_file::kTileSide;
 } // namespace
 
 Form5::Form5(Layers& layers, Dialogs& dialogs, QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::MSWindowsFixedSizeDialogHint), layers_(layers), dialogs_(dialogs)
+    : SecondaryWindow(parent, QStringLiteral("Form5"), {kClientWidth, kClientHeight}, Frame::Tool), layers_(layers),
+      dialogs_(dialogs)
 {
-    setObjectName(QStringLiteral("Form5"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(kClientWidth, kClientHeight);
     setWindowIcon(QIcon(QPixmap::fromImage(artwork::TileWindowIcon())));
 
     Dir1 = new DirListBox(this, QStringLiteral("Dir1"), QRect(7, 7, 253, 186), QDir::currentPath());
@@ -36,7 +33,8 @@ Form5::Form5(Layers& layers, Dialogs& dialogs, QWidget* parent)
     Label1 = new Label(this, QStringLiteral("Label1"), QRect(161, 238, 64, 15), QStringLiteral("Layer:"),
                        Qt::AlignHCenter | Qt::AlignTop);
     Command3 = new CommandButton(this, QStringLiteral("Command3"), QRect(161, 259, 64, 36), QStringLiteral("A"));
-    Picture1 = new PictureBuffer(this, QStringLiteral("Picture1"), 238, 231, kTile, kTile, style::kNavy);
+    Picture1 = new PictureBuffer(this, PictureKind::Box, QStringLiteral("Picture1"),
+                                 238, 231, kTile, kTile, style::kNavy);
     Command1 = new CommandButton(this, QStringLiteral("Command1"), QRect(343, 231, 99, 29), QStringLiteral("Save"));
     Command2 = new CommandButton(this, QStringLiteral("Command2"), QRect(343, 266, 99, 29), QStringLiteral("Cancel"));
 
@@ -64,23 +62,18 @@ Form5::Form5(Layers& layers, Dialogs& dialogs, QWidget* parent)
     Command2->onClick = [this] { Command2_Click(); };
 
     File1->setPath(Dir1->Path());
-    CentreOnScreen(this);
 }
 
 Form5* Form5::Open(QPointer<Form5>& window, const QString& mode, Layers& layers, Dialogs& dialogs, QWidget* parent)
 {
-    // A window that closed is gone, even while Qt has yet to delete it.
-    if (window && window->isVisible()) {
-        window->setCaption(mode);
-    } else {
-        window = new Form5(layers, dialogs, parent);
-        window->setCaption(mode);
-        window->Form_Load();
-    }
-    window->show();
-    window->raise();
-    window->activateWindow();
-    return window;
+    Form5* open = OpenOnce(window, [&] {
+        auto* made = new Form5(layers, dialogs, parent);
+        made->setCaption(mode); // its load step reads the mode
+        made->Form_Load();
+        return made;
+    });
+    open->setCaption(mode);
+    return open;
 }
 
 QString Form5::FileName() const { return tile_file::JoinName(Dir1->Path(), Text1->Text()); }

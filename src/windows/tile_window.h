@@ -4,9 +4,9 @@
 // both ways; its caption ("Import Tile" / "Export Tile") is its mode, and the
 // caption of the layer button ("A" / "B") names the layer.
 #include <QImage>
-#include <QPointer>
 #include <QString>
-#include <QWidget>
+
+#include "platform/secondary_window.h"
 
 class CommandButton;
 class Dialogs;
@@ -17,7 +17,7 @@ class Layers;
 class PictureBuffer;
 class TextBox;
 
-class Form5 : public QWidget {
+class Form5 : public SecondaryWindow {
 public:
     static constexpr int kClientWidth = 449;
     static constexpr int kClientHeight = 301;

@@ -13,6 +13,7 @@
 #include "platform/controls.h"
 #include "platform/environment.h"
 #include "platform/picture_buffer.h"
+#include "platform/secondary_window.h"
 #include "platform/style.h"
 #include "platform/window_placement.h"
 
@@ -52,7 +53,7 @@ frmTip::frmTip(QWidget* parent)
     setFixedSize(kClientWidth, kClientHeight);
     setWindowIcon(QIcon(QPixmap::fromImage(artwork::TipIcon())));
 
-    Picture1 = new PictureBuffer(this, QStringLiteral("Picture1"), 8, 8, 249, 181, style::kWhite);
+    Picture1 = new PictureBuffer(this, PictureKind::Box, QStringLiteral("Picture1"), 8, 8, 249, 181, style::kWhite);
     Picture1->setPicture(artwork::TipIcon());
     Label1 = new Label(Picture1, QStringLiteral("Label1"), QRect(36, 12, 177, 17),
                        QStringLiteral("Did you know..."));
@@ -85,19 +86,13 @@ frmTip::frmTip(QWidget* parent)
 
 frmTip* frmTip::Open(QPointer<frmTip>& window, QWidget* parent)
 {
-    if (!window || !window->isVisible()) {
-        auto* w = new frmTip(parent);
-        if (!w->Form_Load()) {
-            delete w;
-            window = nullptr;
-            return nullptr;
-        }
-        window = w;
-    }
-    window->show();
-    window->raise();
-    window->activateWindow();
-    return window;
+    return OpenOnce(window, [&]() -> frmTip* {
+        auto* made = new frmTip(parent);
+        if (made->Form_Load())
+            return made;
+        delete made; // the tips are switched off
+        return nullptr;
+    });
 }
 
 bool frmTip::Form_Load()
