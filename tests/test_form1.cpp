@@ -241,6 +241,20 @@ TEST_F(MainWindow, TabItemsSelectTheirTabAndTheMarkerFollowsTheHoveredButton)
     const QImage marked = captions->grab().toImage();
     form->rgbBright->Text5->setFocus();
     EXPECT_NE(captions->grab().toImage(), marked);
+    // So does a focused command button, plain or under a style sheet: a
+    // dotted frame in its text colour.
+    for (QPushButton* b : std::initializer_list<QPushButton*>{form->rgbBright->Command16, form->bins->Command3}) {
+        const QImage idle = b->grab().toImage();
+        b->setFocus();
+        const QImage focused = b->grab().toImage();
+        form->rgbBright->Text5->setFocus();
+        int framed = 0;
+        for (int y = 0; y < idle.height(); ++y)
+            for (int x = 0; x < idle.width(); ++x)
+                framed += focused.pixel(x, y) != idle.pixel(x, y) &&
+                          focused.pixelColor(x, y) == b->palette().color(QPalette::ButtonText);
+        EXPECT_GT(framed, b->width() / 2) << b->objectName().toStdString();
+    }
 
     form->ToolPick_MouseMove(3, 0, 0, 5, 5);
     EXPECT_EQ(form->Image10->Left(), 105);
