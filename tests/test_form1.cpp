@@ -3,6 +3,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <functional>
 #include <vector>
 
 #include <QAction>
@@ -297,34 +298,33 @@ TEST_F(MainWindow, EveryTabKeepsItsControlsBelowTheCaptionsAndOnThePage)
 TEST_F(MainWindow, AHeldReturnEnterOrSpacePressesTheFocusedButtonOfEveryWindowOnce)
 {
     form->Form_Load();
-    form->chsselect_Click();
     form->imprtlayer_Click();
     frmTip tip;
-    tip.show();
     unsigned long time = 1000;
-    for (QAbstractButton* button : std::initializer_list<QAbstractButton*>{
-             form->bins->Command3, form->rgbBright->Command16, form->form5->Command3, form->form7->Command1,
-             tip.cmdNextTip}) {
-        int clicks = 0;
-        QObject::connect(button, &QAbstractButton::clicked, [&] { ++clicks; });
-        const auto focus = [button] {
-            button->window()->show(); // the selector chooser's OK closes it
+    const std::initializer_list<std::function<QAbstractButton*()>> buttons{
+        [&] { return form->bins->Command3; }, [&] { return form->rgbBright->Command16; },
+        [&] { return form->form5->Command3; },
+        [&] { // its OK closes it for good
+            form->chsselect_Click();
+            return form->form7->Command1;
+        },
+        [&] { return tip.cmdNextTip; }};
+    for (const auto& get : buttons)
+        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
+            QAbstractButton* button = get();
+            button->window()->show();
+            QCoreApplication::processEvents(); // no window comes forward later
             QApplication::setActiveWindow(button->window());
             button->setFocus();
-        };
-        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
-            focus();
-            QTest::keyClick(button, key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
-            const int once = clicks + 1;
-            focus();
+            int clicks = 0;
+            const auto counting = QObject::connect(button, &QAbstractButton::clicked, [&] { ++clicks; });
             HoldKey(button, key, time);
             // Space clicks on its release, which waits a moment for a press
             // that would make it a repeat.
-            EXPECT_TRUE(QTest::qWaitFor([&] { return clicks >= once; }, 2000));
-            EXPECT_EQ(clicks, once) << key;
+            EXPECT_TRUE(QTest::qWaitFor([&] { return clicks > 0; }, 2000));
+            EXPECT_EQ(clicks, 1) << button->window()->objectName().toStdString() << " " << key;
+            QObject::disconnect(counting);
         }
-        EXPECT_EQ(clicks, 6) << button->window()->objectName().toStdString();
-    }
     QLineEdit* name = form->form5->Text1;
     name->window()->show();
     QApplication::setActiveWindow(name->window());

@@ -74,8 +74,7 @@ protected:
             return false;
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
-        case QEvent::FocusAboutToChange:
-            // What comes next meets the keys as released.
+            // What the user does next meets the keys as released.
             letGoAll(nullptr);
             return false;
         default:
