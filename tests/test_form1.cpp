@@ -3,6 +3,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <functional>
 #include <vector>
 
 #include <QAction>
@@ -13,6 +14,7 @@
 #include <QFrame>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QRegularExpression>
 #include <QTabBar>
 #include <QTimer>
@@ -35,6 +37,7 @@
 #include "texture_set/bins.h"
 #include "texture_set/selector_chooser.h"
 #include "windows/tile_window.h"
+#include "windows/tip_of_day.h"
 
 using MainWindow = FormFixture;
 
@@ -93,6 +96,30 @@ pid_t StartAtTheFiltersMessage(const QString& folder)
         usleep(5000);
     }
     return spawned ? pid : -1;
+}
+
+// Sends to w what the X server sends for a key held down past its repeat
+// delay and let go: a press (unless another window took it), repeats Qt found
+// to be repeats, one repeat that came as an unmarked release and press of one
+// time, and the release. time is the window system's clock in milliseconds.
+void HoldKey(QWidget* w, Qt::Key key, unsigned long& time, bool pressHere = true)
+{
+    const auto send = [&](QEvent::Type type, bool repeat) {
+        QKeyEvent e(type, key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier,
+                    key == Qt::Key_Space ? QStringLiteral(" ") : QStringLiteral("\r"), repeat);
+        e.setTimestamp(time);
+        QCoreApplication::sendEvent(w, &e);
+    };
+    time += 100;
+    if (pressHere)
+        send(QEvent::KeyPress, false);
+    for (bool marked : {true, true, false, true}) {
+        time += 40;
+        send(QEvent::KeyRelease, marked);
+        send(QEvent::KeyPress, marked);
+    }
+    time += 40;
+    send(QEvent::KeyRelease, false);
 }
 
 } // namespace
@@ -215,6 +242,20 @@ TEST_F(MainWindow, TabItemsSelectTheirTabAndTheMarkerFollowsTheHoveredButton)
     const QImage marked = captions->grab().toImage();
     form->rgbBright->Text5->setFocus();
     EXPECT_NE(captions->grab().toImage(), marked);
+    // So does a focused command button, plain or under a style sheet: a
+    // dotted frame in its text colour.
+    for (QPushButton* b : std::initializer_list<QPushButton*>{form->rgbBright->Command16, form->bins->Command3}) {
+        const QImage idle = b->grab().toImage();
+        b->setFocus();
+        const QImage focused = b->grab().toImage();
+        form->rgbBright->Text5->setFocus();
+        int framed = 0;
+        for (int y = 0; y < idle.height(); ++y)
+            for (int x = 0; x < idle.width(); ++x)
+                framed += focused.pixel(x, y) != idle.pixel(x, y) &&
+                          focused.pixelColor(x, y) == b->palette().color(QPalette::ButtonText);
+        EXPECT_GT(framed, b->width() / 2) << b->objectName().toStdString();
+    }
 
     form->ToolPick_MouseMove(3, 0, 0, 5, 5);
     EXPECT_EQ(form->Image10->Left(), 105);
@@ -251,27 +292,87 @@ TEST_F(MainWindow, EveryTabKeepsItsControlsBelowTheCaptionsAndOnThePage)
     }
 }
 
-// Return and keypad Enter press the focused button of any window, once per
-// press: a held key repeating clicks nothing more.
-TEST_F(MainWindow, ReturnAndEnterPressTheFocusedButtonOfEveryWindow)
+// Return and keypad Enter press the focused button of any window, as Space
+// does, once per press: a key held down clicks once, whether its repeats come
+// marked or as an unmarked release and press. It still types in a text box.
+TEST_F(MainWindow, AHeldReturnEnterOrSpacePressesTheFocusedButtonOfEveryWindowOnce)
 {
     form->Form_Load();
-    form->chsselect_Click();
     form->imprtlayer_Click();
-    for (QAbstractButton* button : std::initializer_list<QAbstractButton*>{
-             form->bins->Command3, form->rgbBright->Command16, form->form5->Command3, form->form7->Command1}) {
-        int clicks = 0;
-        QObject::connect(button, &QAbstractButton::clicked, [&] { ++clicks; });
-        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
-            button->window()->show(); // the selector chooser's OK closes it
+    frmTip tip;
+    unsigned long time = 1000;
+    const std::initializer_list<std::function<QAbstractButton*()>> buttons{
+        [&] { return form->bins->Command3; }, [&] { return form->rgbBright->Command16; },
+        [&] { return form->form5->Command3; },
+        [&] { // its OK closes it for good
+            form->chsselect_Click();
+            return form->form7->Command1;
+        },
+        [&] { return tip.cmdNextTip; }};
+    for (const auto& get : buttons)
+        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
+            QAbstractButton* button = get();
+            button->window()->show();
+            QCoreApplication::processEvents(); // no window comes forward later
             QApplication::setActiveWindow(button->window());
             button->setFocus();
-            QTest::keyClick(button, key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
-            QKeyEvent held(QEvent::KeyPress, key, Qt::NoModifier, QStringLiteral("\r"), true);
-            QCoreApplication::sendEvent(button, &held);
+            int clicks = 0;
+            const auto counting = QObject::connect(button, &QAbstractButton::clicked, [&] { ++clicks; });
+            HoldKey(button, key, time);
+            // Space clicks on its release, which waits a moment for a press
+            // that would make it a repeat.
+            EXPECT_TRUE(QTest::qWaitFor([&] { return clicks > 0; }, 2000));
+            EXPECT_EQ(clicks, 1) << button->window()->objectName().toStdString() << " " << key;
+            QObject::disconnect(counting);
         }
-        EXPECT_EQ(clicks, 2) << button->window()->objectName().toStdString();
+    QLineEdit* name = form->form5->Text1;
+    name->window()->show();
+    QApplication::setActiveWindow(name->window());
+    name->setFocus();
+    name->clear();
+    HoldKey(name, Qt::Key_Space, time);
+    EXPECT_EQ(name->text(), "     ");
+}
+
+// A question or message opened by a menu item chosen with Return takes no
+// answer from that Return while it is held, also not from a repeat that came
+// as an unmarked release and press. Pressed again, Return answers it (Yes).
+TEST_F(MainWindow, AHeldReturnAnswersNoQuestionOrMessageItsMenuItemOpened)
+{
+    QtDialogs real;
+    Form1 own(real);
+    real.setParent(&own);
+    int ended = 0;
+    own.endProgram = [&] { ++ended; };
+    own.show();
+    QApplication::setActiveWindow(&own);
+    unsigned long time = 1000;
+    for (const char* item : {"lefttoright", "quit", "wheremorefilters"}) {
+        bool openWhileHeld = false, answered = false;
+        QTimer script;
+        QObject::connect(&script, &QTimer::timeout, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box || !box->focusWidget())
+                return;
+            script.stop();
+            HoldKey(box->focusWidget(), Qt::Key_Return, time, false);
+            openWhileHeld = box->isVisible();
+            QTest::keyClick(box->focusWidget(), Qt::Key_Return);
+            answered = !box->isVisible();
+            if (!answered)
+                box->done(0); // never left waiting
+        });
+        script.start(5);
+        QAction* action = own.menuItem(item);
+        auto* menu = qobject_cast<QMenu*>(action->parent());
+        menu->popup(QPoint(0, 0));
+        menu->setActiveAction(action);
+        QTest::keyPress(menu, Qt::Key_Return); // returns when the box has closed
+        EXPECT_TRUE(openWhileHeld) << item;
+        EXPECT_TRUE(answered) << item;
     }
+    EXPECT_EQ(own.bins->CustomSetHeight(), own.bins->Picture1->Height());
+    EXPECT_EQ(ended, 1);
 }
 
 // Alt alone and F10 make the menu bar active with its first title marked and

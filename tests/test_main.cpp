@@ -10,6 +10,7 @@
 #include "platform/environment.h"
 #include "platform/key_conventions.h"
 #include "platform/message_filter.h"
+#include "platform/style.h"
 
 int main(int argc, char** argv)
 {
@@ -20,6 +21,7 @@ int main(int argc, char** argv)
     InstallOffscreenMessageFilter();
     QApplication app(argc, argv);
     InstallKeyConventions();
+    style::Install();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

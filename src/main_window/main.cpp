@@ -4,6 +4,7 @@
 #include "platform/dialogs.h"
 #include "platform/key_conventions.h"
 #include "platform/program_end.h"
+#include "platform/style.h"
 
 int main(int argc, char** argv)
 {
@@ -11,6 +12,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("glimmerdeck"));
     QApplication::setQuitOnLastWindowClosed(false);
     InstallKeyConventions();
+    style::Install();
     QtDialogs dialogs;
     Form1 form(dialogs);
     dialogs.setParent(&form);

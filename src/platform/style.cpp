@@ -1,7 +1,12 @@
 #include "platform/style.h"
 
+#include <QApplication>
 #include <QColor>
 #include <QFont>
+#include <QPainter>
+#include <QProxyStyle>
+#include <QPushButton>
+#include <QStyleOption>
 #include <QWidget>
 
 namespace style {
@@ -18,7 +23,55 @@ void SetPixelSize(QWidget* w, int pixels, bool bold)
     w->setFont(f);
 }
 
+// The platform's style, but a focused command button wears the dotted focus
+// frame in place of the style's faint tint: the style draws no focus frame of
+// its own on a push button, and a style sheet's button asks the application's
+// style for one.
+class ProgramStyle : public QProxyStyle {
+public:
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override
+    {
+        QProxyStyle::drawControl(element, option, painter, widget);
+        if (element == CE_PushButton && (option->state & State_HasFocus))
+            drawButtonFocus(subElementRect(SE_PushButtonFocusRect, option, widget), option, painter);
+    }
+
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override
+    {
+        // A style sheet's button gives the rect just inside its border; the
+        // frame keeps clear of the border, as on the style's own buttons.
+        if (element == PE_FrameFocusRect && qobject_cast<const QPushButton*>(widget))
+            drawButtonFocus(option->rect.adjusted(2, 2, -2, -2), option, painter);
+        else
+            QProxyStyle::drawPrimitive(element, option, painter, widget);
+    }
+
+private:
+    static void drawButtonFocus(const QRect& r, const QStyleOption* option, QPainter* painter)
+    {
+        DrawFocusFrame(*painter, r, option->palette.color(QPalette::ButtonText));
+    }
+};
+
 } // namespace
+
+void DrawFocusFrame(QPainter& p, const QRect& r, const QColor& colour)
+{
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(QPen(colour, 1, Qt::DotLine));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(r.adjusted(0, 0, -1, -1));
+    p.restore();
+}
+
+void Install()
+{
+    if (qApp && !dynamic_cast<ProgramStyle*>(QApplication::style()))
+        QApplication::setStyle(new ProgramStyle);
+}
 
 Colour CaptionColourOn(Colour background)
 {

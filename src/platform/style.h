@@ -6,6 +6,9 @@
 
 #include "core/colour.h"
 
+class QColor;
+class QPainter;
+class QRect;
 class QWidget;
 
 namespace style {
@@ -51,5 +54,14 @@ void SetSmallFont(QWidget* w, bool bold = false); // 11 pixels, bold if asked
 void SetCompactFont(QWidget* w);                  // 10 pixels
 void SetBoldFont(QWidget* w);
 void SetDialogFont(QWidget* w, bool bold = false); // 9.75 points, bold if asked
+
+// The frame that marks the control with the focus: a dotted line of colour
+// on the outermost pixels of r.
+void DrawFocusFrame(QPainter& p, const QRect& r, const QColor& colour);
+
+// Gives the application the platform's own style, but for the focus of a
+// command button, which wears the dotted focus frame. Once, before any
+// window opens.
+void Install();
 
 } // namespace style

@@ -26,8 +26,8 @@ protected:
         if (!hasFocus() || currentIndex() < 0)
             return;
         QPainter painter(this);
-        painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
-        painter.drawRect(tabRect(currentIndex()).adjusted(2, 2, -3, -2));
+        style::DrawFocusFrame(painter, tabRect(currentIndex()).adjusted(2, 2, -2, -1),
+                              palette().color(QPalette::WindowText));
     }
 };
 } // namespace
