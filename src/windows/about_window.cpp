@@ -25,10 +25,9 @@ Form3::Form3(QWidget* parent)
     Command1 = new CommandButton(this, QStringLiteral("Command1"), QRect(308, 168, 99, 36), QStringLiteral("OK"));
     Command1->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: black; "
                                            "border: 1px solid %2; }"
-                                           "QPushButton:pressed { background-color: %3; }"
-                                           "QPushButton:focus { border: 1px dotted %4; }")
+                                           "QPushButton:pressed { background-color: %3; }")
                                 .arg(style::Css(style::kMidGrey), style::Css(style::kPageGrey),
-                                     style::Css(style::kDimGrey), style::Css(style::kPaleGrey)));
+                                     style::Css(style::kDimGrey)));
     Command1->onClick = [this] { Command1_Click(); };
 
     Label5 = new Label(this, QStringLiteral("Label5"), QRect(217, 343, 204, 29),
