@@ -304,7 +304,7 @@ TEST_F(TileWindow, FailedExportKeepsTheWindowOpenWithTheEndingAddedAndLosesNothi
     EXPECT_EQ(ReadBytes(path("keep.bmp")), "older tile");
     struct stat st {};
     EXPECT_TRUE(stat(QFile::encodeName(path("pipe.bmp")).constData(), &st) == 0 && S_ISFIFO(st.st_mode));
-    EXPECT_FALSE(CanReplace("/dev/null"));
+    EXPECT_FALSE(FileReplacement("/dev/null").ok());
     EXPECT_EQ(QDir(files.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
               (QStringList{"keep.bmp", "pipe.bmp", "shelf.bmp"}));
 

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <memory>
+#include <utility>
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -73,9 +74,18 @@ protected:
             accessKeyOnButton(o, static_cast<QShortcutEvent*>(e));
             return false;
         case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonDblClick:
-            // What the user does next meets the keys as released.
+        case QEvent::MouseButtonDblClick: {
+            // What the user does next meets the keys as released. A press
+            // during which a release let go opened a question, and the
+            // question closed, belongs to the window as it was before: it is
+            // dropped, as the open question would have taken it.
+            const int questions = questionsShown_;
             letGoAll(nullptr);
+            return questionsShown_ != questions;
+        }
+        case QEvent::Show:
+            if (o->isWidgetType() && static_cast<QWidget*>(o)->isModal())
+                ++questionsShown_;
             return false;
         default:
             return false;
@@ -103,10 +113,16 @@ private:
     bool keyEvent(QWidget* w, QKeyEvent* e)
     {
         const int index = ActivationKey(e->key());
+        if (e->type() == QEvent::KeyPress && std::exchange(droppedKey_, 0) == e->key())
+            return drop(e);
+        // A key during which a release let go opened a question, and the
+        // question closed, is dropped, as a mouse press is (eventFilter).
+        const int questions = questionsShown_;
+        auto stale = [&] { return e->type() != QEvent::KeyRelease && questionsShown_ != questions; };
         if (e->type() != QEvent::KeyRelease)
             letGoAll(index < 0 ? nullptr : &keys_[static_cast<size_t>(index)]);
         if (index < 0)
-            return false;
+            return stale() && drop(e);
         Held& k = keys_[static_cast<size_t>(index)];
         const unsigned long t = e->timestamp();
 
@@ -133,6 +149,8 @@ private:
         } else {
             letGo(k);
         }
+        if (stale())
+            return drop(e);
         if (!e->isAutoRepeat() && !pairsWithRelease) {
             k.down = true;
             k.window = w->window();
@@ -141,6 +159,16 @@ private:
         if (k.down && k.window == w->window() && TypesText(w, e->key()))
             return false;
         // A repeat: no shortcut runs for it and no widget sees it.
+        e->accept();
+        return true;
+    }
+
+    // Drops a key event: no shortcut runs for it and no widget sees it. The
+    // press that follows a dropped shortcut check is dropped too.
+    bool drop(QKeyEvent* e)
+    {
+        if (e->type() == QEvent::ShortcutOverride)
+            droppedKey_ = e->key();
         e->accept();
         return true;
     }
@@ -193,6 +221,10 @@ private:
     std::array<Held, kActivationKeys.size()> keys_;
     // The held release being let through, which passes unjudged.
     QEvent* delivering_ = nullptr;
+    // How many modal windows have been shown.
+    int questionsShown_ = 0;
+    // The key whose shortcut check was dropped, whose press is dropped too.
+    int droppedKey_ = 0;
 };
 
 } // namespace

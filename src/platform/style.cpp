@@ -24,31 +24,43 @@ void SetPixelSize(QWidget* w, int pixels, bool bold)
 }
 
 // The platform's style, but a focused command button wears the dotted focus
-// frame in place of the style's faint tint: the style draws no focus frame of
-// its own on a push button, and a style sheet's button asks the application's
-// style for one.
+// frame, once: in place of the faint tint of styles that draw no frame on a
+// push button, and in place of the frame of styles that draw their own. A
+// style sheet's button asks the application's style for its frame.
 class ProgramStyle : public QProxyStyle {
 public:
     void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                      const QWidget* widget) const override
     {
+        if (element != CE_PushButton) {
+            QProxyStyle::drawControl(element, option, painter, widget);
+            return;
+        }
+        drawingButton_ = true;
         QProxyStyle::drawControl(element, option, painter, widget);
-        if (element == CE_PushButton && (option->state & State_HasFocus))
+        drawingButton_ = false;
+        if (option->state & State_HasFocus)
             drawButtonFocus(subElementRect(SE_PushButtonFocusRect, option, widget), option, painter);
     }
 
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                        const QWidget* widget) const override
     {
-        // A style sheet's button gives the rect just inside its border; the
-        // frame keeps clear of the border, as on the style's own buttons.
-        if (element == PE_FrameFocusRect && qobject_cast<const QPushButton*>(widget))
-            drawButtonFocus(option->rect.adjusted(2, 2, -2, -2), option, painter);
-        else
+        if (element != PE_FrameFocusRect || !qobject_cast<const QPushButton*>(widget)) {
             QProxyStyle::drawPrimitive(element, option, painter, widget);
+            return;
+        }
+        // Asked for by the style's own drawing of the button: drawControl
+        // draws it afterwards. Asked for by a style sheet's button, whose rect
+        // lies just inside its border: the frame keeps clear of the border,
+        // as on the style's own buttons.
+        if (!drawingButton_)
+            drawButtonFocus(option->rect.adjusted(2, 2, -2, -2), option, painter);
     }
 
 private:
+    mutable bool drawingButton_ = false;
+
     static void drawButtonFocus(const QRect& r, const QStyleOption* option, QPainter* painter)
     {
         DrawFocusFrame(*painter, r, option->palette.color(QPalette::ButtonText));

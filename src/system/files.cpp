@@ -96,6 +96,9 @@ namespace {
 
 constexpr char kAccessAcl[] = "system.posix_acl_access";
 
+// A name that leads to the file or folder open at fd, and to it alone.
+QByteArray ProcName(int fd) { return "/proc/self/fd/" + QByteArray::number(fd); }
+
 // Why a node of this mode is not written over.
 int NotRegular(mode_t mode) { return S_ISDIR(mode) ? EISDIR : kNotARegularFile; }
 
@@ -127,8 +130,7 @@ bool Frozen(int fd)
     constexpr quint64 kFrozen = STATX_ATTR_IMMUTABLE | STATX_ATTR_APPEND;
     if (statx(fd, "", AT_EMPTY_PATH, 0, &sx) == 0 && (sx.stx_attributes_mask & kFrozen) == kFrozen)
         return sx.stx_attributes & kFrozen;
-    const QByteArray proc = "/proc/self/fd/" + QByteArray::number(fd);
-    const int open = ::open(proc.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    const int open = ::open(ProcName(fd).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     int flags = 0;
     if (open >= 0) {
         if (ioctl(open, FS_IOC_GETFLAGS, &flags) != 0)
@@ -178,8 +180,10 @@ int Resolve(const QByteArray& path, int* dir, QByteArray* name, struct stat* st,
     while (!names.isEmpty()) {
         const QByteArray next = names.takeFirst();
         const bool last = names.isEmpty();
-        if (last && (next.isEmpty() || next == "." || next == ".."))
+        if (last && (next.isEmpty() || next == "." || next == "..")) {
+            name->clear();
             return EISDIR;
+        }
         if (next.isEmpty() || next == ".")
             continue;
         *name = next;
@@ -206,7 +210,9 @@ int Resolve(const QByteArray& path, int* dir, QByteArray* name, struct stat* st,
                 close(found);
                 return kSharedFolderLink;
             }
-            QByteArray link(qsizetype(at.st_size > 0 ? at.st_size : PATH_MAX) + 1, '\0');
+            // Room for any link: some (those of /proc) report a size that is
+            // not their length.
+            QByteArray link(qsizetype(std::max<off_t>(at.st_size, PATH_MAX)) + 1, '\0');
             const ssize_t n = readlinkat(found, "", link.data(), size_t(link.size()));
             close(found);
             if (n <= 0 || n >= link.size())
@@ -257,14 +263,15 @@ int Sync(int fd)
 // Flushes the entries of the folder that dir finds to the disk, so that a
 // rename in it is kept; 0 or why not. The folder is opened for reading only
 // for this: a saver who may enter and write it but not list it (modes 0711,
-// 0733 or 0300) cannot open it so, and a filesystem may not flush folders
+// 0733 or 0300) may not open it so, and a filesystem may not flush folders
 // at all (EINVAL, ENOTSUP). Either way the file itself was flushed before
-// the rename and the rename is done, so that is no failure.
+// the rename and the rename is done, which is all the saver can make sure
+// of there, so that is no failure.
 int SyncFolder(int dir)
 {
     const int fd = openat(dir, ".", O_RDONLY | O_DIRECTORY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
-        return 0;
+        return errno == EACCES || errno == EPERM ? 0 : errno;
     int error = Sync(fd);
     close(fd);
     return error == EINVAL || error == ENOTSUP || error == EOPNOTSUPP ? 0 : error;
@@ -346,7 +353,7 @@ using Attributes = std::vector<std::pair<QByteArray, QByteArray>>;
 int ReadAttributes(int old, bool readable, Attributes* out)
 {
     out->clear();
-    const QByteArray proc = "/proc/self/fd/" + QByteArray::number(old);
+    const QByteArray proc = ProcName(old);
     QByteArray names;
     if (!ReadSized(names, [&](char* b, std::size_t n) {
             return readable ? flistxattr(old, b, n) : listxattr(proc.constData(), b, n);
@@ -404,18 +411,6 @@ int TakeOver(int fd, int old, const Attributes& attributes)
 } // namespace
 
 DiskFlush SetDiskFlush(DiskFlush flush) { return std::exchange(gDiskFlush, flush ? flush : FlushByFsync); }
-
-bool CanReplace(const QString& path)
-{
-    int dir = -1;
-    QByteArray name;
-    struct stat st;
-    bool exists = false;
-    const int error = Resolve(QFile::encodeName(path), &dir, &name, &st, &exists);
-    if (dir >= 0)
-        close(dir);
-    return error == 0;
-}
 
 FileReplacement::FileReplacement(const QString& path) : path_(QFile::encodeName(path))
 {
@@ -672,8 +667,7 @@ QString FileReplacement::shownPath() const
 {
     if (dir_ >= 0) {
         char folder[PATH_MAX];
-        const QByteArray proc = "/proc/self/fd/" + QByteArray::number(dir_);
-        const ssize_t n = readlink(proc.constData(), folder, sizeof folder);
+        const ssize_t n = readlink(ProcName(dir_).constData(), folder, sizeof folder);
         if (n > 0 && n < ssize_t(sizeof folder) && folder[0] == '/') {
             QByteArray shown(folder, n);
             if (!shown.endsWith('/'))

@@ -6,13 +6,6 @@
 #include <QByteArray>
 #include <QString>
 
-// True when a file may be written at path: nothing is there yet (a link
-// that leads nowhere counts as nothing), or, after following links, a
-// regular file. A pipe, device, socket or folder is never replaced, nor a
-// link to one, nor a loop of links, nor a link the system would refuse to
-// follow (see FileReplacement).
-bool CanReplace(const QString& path);
-
 // Why a file could not be written: an errno value, or one of these.
 inline constexpr int kNotARegularFile = -1; // something other than a regular file has the name
 inline constexpr int kSharedFolderLink = -2; // a link of another user in a shared folder
@@ -83,7 +76,9 @@ QString ShownPath(const QString& path);
 // - by rename: the old file as it was, and beside it the hidden new file
 //   ".glimmerdeck-<letters and digits>.tmp", holding any part of the new
 //   set up to the whole of it, until someone removes it; or, killed after
-//   the rename, the whole new file;
+//   the rename, the whole new file. A power cut soon after a save into a
+//   folder that could not be flushed can also bring back the old file, with
+//   the whole new one beside it under that hidden name;
 // - in place: the new bytes in front and the old ones after them, or the
 //   file cut short; and, killed while the old bytes are written back after
 //   a failure, old bytes in front and new ones after them. Nothing is left
@@ -92,9 +87,13 @@ class FileReplacement {
 public:
     static constexpr std::size_t kInPlaceLimit = std::size_t(64) << 20;
 
-    // Refuses (ok() false, nothing created) targets that CanReplace refuses,
-    // read-only files (by their permissions: the administrator too) and
-    // files whose attributes cannot be read.
+    // Refuses (ok() false, nothing created) all but a name where nothing is
+    // yet (a link that leads nowhere counts as nothing) and a regular file
+    // (after following links): a pipe, device, socket or folder is never
+    // replaced, nor a link to one, nor a loop of links, nor a link the
+    // shared-folder rule refuses. Refuses read-only files too (by their
+    // permissions: the administrator too), and files whose attributes cannot
+    // be read.
     explicit FileReplacement(const QString& path);
     ~FileReplacement();
     FileReplacement(const FileReplacement&) = delete;
@@ -104,7 +103,8 @@ public:
     bool ok() const { return fd_ >= 0; }
     bool write(const void* data, std::size_t size);
     bool write(const QByteArray& bytes) { return write(bytes.constData(), std::size_t(bytes.size())); }
-    // Puts the file in place; true only when every byte is on the disk.
+    // Puts the file in place; true only when every byte is on the disk, and
+    // so is the new name where the folder could be flushed (see above).
     bool commit();
     // Drops the new file; the target stays as it was.
     void cancel();

@@ -30,10 +30,10 @@ ReadFault OpenForReading(const QString& path, QFile& file, QIODevice::OpenMode e
     while (fd < 0 && errno == EINTR);
     if (fd < 0)
         return errno == ENOENT || errno == ENOTDIR || errno == ELOOP ? ReadFault::Missing : ReadFault::CannotOpen;
-    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        const ReadFault fault = FaultOf(st);
+    const bool looked = fstat(fd, &st) == 0;
+    if (!looked || !S_ISREG(st.st_mode)) {
         close(fd);
-        return fault;
+        return looked ? FaultOf(st) : ReadFault::CannotOpen;
     }
     // Reads of a regular file then block as they always do.
     const int flags = fcntl(fd, F_GETFL);
